@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QSize>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class FormRegistry;
+class Services;
+
+enum class TitleButtons {
+    None,              // no close, minimise or maximise button
+    StandardLessMaximise,
+    Standard,
+};
+
+// The top-level window of a loaded form: fixed client size given in twips.
+// Its close box never closes it directly but asks the form what to do.
+class FormWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    FormWindow(const QString &caption, QSize clientTwips, TitleButtons buttons);
+
+Q_SIGNALS:
+    void closeBoxClicked();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
+
+// One window of the program with the lifetime of its single global instance.
+// Loading builds the controls afresh with their design values; unloading discards
+// them while the form object, and every field it holds, lives on.
+class Form : public QObject
+{
+    Q_OBJECT
+
+public:
+    ~Form() override;
+
+    // Loads an unloaded form (its load handler runs to the end inside this call),
+    // then makes it visible and brings it to the front.
+    void Show();
+    // Visible = False: the controls keep their values.
+    void Hide();
+    // Discards the controls; harmless on an unloaded form. A handler of the form
+    // may unload it and run on: the widgets are deleted once control returns to
+    // the event loop, but the form no longer hands them out.
+    void Unload();
+
+    bool isLoaded() const { return m_window != nullptr; }
+    bool isVisible() const { return m_window && m_window->isVisible(); }
+    // The loaded window, or nullptr.
+    FormWindow *window() const { return m_window.get(); }
+
+protected:
+    explicit Form(FormRegistry &registry);
+
+    FormRegistry &registry() const { return m_registry; }
+    Services &services() const;
+
+    // Builds the window with its controls at their design values and connects the handlers.
+    virtual std::unique_ptr<FormWindow> createWindow() = 0;
+    virtual void Form_Load() {}
+    // What the close box of the title bar does; by default it unloads the form.
+    virtual void closeBox();
+    // Where the client area opens, in twips from the screen's top-left; centred when empty.
+    virtual std::optional<QPoint> clientPositionTwips() const { return std::nullopt; }
+
+private:
+    void place();
+
+    FormRegistry &m_registry;
+    std::unique_ptr<FormWindow> m_window;
+};

@@ -1,0 +1,103 @@
+#include "qtservices.h"
+
+#include "version.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QUrl>
+
+QtServices::QtServices()
+    : m_random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()))
+{
+}
+
+void QtServices::messageBox(const QString &prompt, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtServices::setClipboardImage(const QImage &image)
+{
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        clipboard->setImage(image);
+}
+
+QImage QtServices::clipboardImage() const
+{
+    if (const QClipboard *clipboard = QGuiApplication::clipboard())
+        return clipboard->image();
+    return {};
+}
+
+bool QtServices::printImage(const QImage &image, const PagePlacement &placement)
+{
+    if (QPrinterInfo::defaultPrinter().isNull())
+        return false;
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    printer.setCopyCount(1);
+    if (!printer.isValid())
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRectF printable(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(placement(printable), image);
+    return painter.end();
+}
+
+void QtServices::openUrl(const QString &target)
+{
+    // A target without a scheme is a bare host name and means a web page.
+    const QUrl url = target.contains(QLatin1Char(':')) ? QUrl(target) : QUrl::fromUserInput(target);
+    QDesktopServices::openUrl(url);
+}
+
+QString QtServices::todayShortDate() const
+{
+    // Qt's short formats carry a two-digit year in many locales; the certificate wants all four.
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
+    return QLocale().toString(QDate::currentDate(), format);
+}
+
+double QtServices::random()
+{
+    return m_random.generateDouble();
+}
+
+QString QtServices::programFolder() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString QtServices::programTitle() const
+{
+    return QStringLiteral(ZORBEL_TITLE);
+}
+
+ProgramVersion QtServices::programVersion() const
+{
+    return {ZORBEL_VERSION_MAJOR, ZORBEL_VERSION_MINOR, ZORBEL_VERSION_REVISION};
+}
+
+void QtServices::processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void QtServices::endProgram()
+{
+    QCoreApplication::exit(0);
+}

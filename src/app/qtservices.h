@@ -1,0 +1,27 @@
+#pragma once
+
+#include "services.h"
+
+#include <QRandomGenerator>
+
+class QtServices final : public Services
+{
+public:
+    QtServices();
+
+    void messageBox(const QString &prompt, const QString &title) override;
+    void setClipboardImage(const QImage &image) override;
+    QImage clipboardImage() const override;
+    bool printImage(const QImage &image, const PagePlacement &placement) override;
+    void openUrl(const QString &target) override;
+    QString todayShortDate() const override;
+    double random() override;
+    QString programFolder() const override;
+    QString programTitle() const override;
+    ProgramVersion programVersion() const override;
+    void processPendingEvents() override;
+    void endProgram() override;
+
+private:
+    QRandomGenerator m_random;
+};

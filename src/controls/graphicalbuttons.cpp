@@ -1,0 +1,111 @@
+#include "graphicalbuttons.h"
+
+#include <QPainter>
+
+namespace {
+
+const QColor highlight{255, 255, 255};
+const QColor light{227, 227, 227};
+const QColor shadow{128, 128, 128};
+const QColor darkShadow{0, 0, 0};
+const QColor grayText{128, 128, 128};
+
+void drawBevel(QPainter &painter, QRect rect, const QColor &topLeft, const QColor &bottomRight)
+{
+    painter.setPen(topLeft);
+    painter.drawLine(rect.topLeft(), rect.topRight() - QPoint(1, 0));
+    painter.drawLine(rect.topLeft(), rect.bottomLeft() - QPoint(0, 1));
+    painter.setPen(bottomRight);
+    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    painter.drawLine(rect.topRight(), rect.bottomRight());
+}
+
+void paintGraphical(QAbstractButton &button, const QColor &backColor, bool sunken)
+{
+    QPainter painter(&button);
+    const QRect outer = button.rect();
+    painter.fillRect(outer, backColor);
+
+    const QRect inner = outer.adjusted(1, 1, -1, -1);
+    if (sunken) {
+        drawBevel(painter, outer, darkShadow, highlight);
+        drawBevel(painter, inner, shadow, light);
+    } else {
+        drawBevel(painter, outer, highlight, darkShadow);
+        drawBevel(painter, inner, light, shadow);
+    }
+
+    QRect textRect = outer.adjusted(3, 3, -3, -3);
+    if (sunken)
+        textRect.translate(1, 1);
+    painter.setFont(button.font());
+    painter.setPen(button.isEnabled() ? button.palette().color(QPalette::ButtonText) : grayText);
+    painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, button.text());
+
+    if (button.hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(outer.adjusted(3, 3, -4, -4));
+    }
+}
+
+} // namespace
+
+GraphicalButton::GraphicalButton(const QString &caption, QWidget *parent)
+    : QPushButton(caption, parent)
+    , m_backColor(palette().color(QPalette::Button))
+{
+}
+
+void GraphicalButton::setBackColor(const QColor &colour)
+{
+    if (colour == m_backColor)
+        return;
+    m_backColor = colour;
+    update();
+}
+
+void GraphicalButton::paintEvent(QPaintEvent *)
+{
+    paintGraphical(*this, m_backColor, isDown());
+}
+
+GraphicalCheckBox::GraphicalCheckBox(const QString &caption, const QColor &backColor, QWidget *parent)
+    : QCheckBox(caption, parent)
+    , m_backColor(backColor)
+{
+}
+
+void GraphicalCheckBox::paintEvent(QPaintEvent *)
+{
+    paintGraphical(*this, m_backColor, isChecked() || isDown());
+}
+
+bool GraphicalCheckBox::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
+GraphicalOptionButton::GraphicalOptionButton(const QString &caption, const QColor &backColor, QWidget *parent)
+    : QRadioButton(caption, parent)
+    , m_backColor(backColor)
+{
+}
+
+void GraphicalOptionButton::deselect()
+{
+    // An auto-exclusive button refuses to be unchecked while it is the selected one.
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+}
+
+void GraphicalOptionButton::paintEvent(QPaintEvent *)
+{
+    paintGraphical(*this, m_backColor, isChecked() || isDown());
+}
+
+bool GraphicalOptionButton::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "services.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <random>
+
+// Records what the windows ask of the toolkit and answers from a script.
+class FakeServices final : public Services
+{
+public:
+    struct Message
+    {
+        QString title;
+        QString prompt;
+    };
+    struct PrintedPage
+    {
+        QImage image;
+        QRectF printable;
+        QRectF target;
+    };
+
+    void messageBox(const QString &prompt, const QString &title) override;
+    void setClipboardImage(const QImage &image) override;
+    QImage clipboardImage() const override;
+    bool printImage(const QImage &image, const PagePlacement &placement) override;
+    void openUrl(const QString &target) override;
+    QString todayShortDate() const override;
+    double random() override;
+    QString programFolder() const override;
+    QString programTitle() const override;
+    ProgramVersion programVersion() const override;
+    void processPendingEvents() override;
+    void endProgram() override;
+
+    // Scripted answers.
+    QString date = QStringLiteral("06.12.2026");
+    QString folder;  // empty: a folder without pictures
+    ProgramVersion version{1, 3, 37};
+    bool hasPrinter = true;
+    QRectF printableArea{0, 0, 4760, 6779};  // A4 portrait at 600 dpi, less margins
+    // Values handed out by random() before it falls back to its own seeded source.
+    std::deque<double> scriptedRandom;
+    // Runs while a message box is "open", before it is dismissed.
+    std::function<void(const Message &)> onMessage;
+
+    // What was asked.
+    QList<Message> messages;
+    QList<PrintedPage> printed;
+    QStringList openedUrls;
+    QImage clipboard;
+    int pendingEventRuns = 0;
+    bool ended = false;
+
+private:
+    std::mt19937 m_engine{20261206};
+};

@@ -1,0 +1,98 @@
+#include "boardwindow.h"
+#include "fakeservices.h"
+#include "forms.h"
+#include "frmauswahl.h"
+#include "frmsplash.h"
+#include "frmweiter.h"
+
+#include <QPointer>
+#include <QTest>
+
+class TestForms : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstReferenceCreatesTheOneInstance();
+    void showLoadsOnceAndUnloadDiscardsTheControls();
+    void unloadOfAnUnloadedWindowDoesNothing();
+    void endClosesEveryWindowAndBlocksLaterShows();
+    void splashUnloadsItselfInsideItsOwnHandler();
+};
+
+// The same name always reaches the same object, before and after an unload.
+void TestForms::firstReferenceCreatesTheOneInstance()
+{
+    FakeServices services;
+    Forms forms(services);
+    FrmWeiter *first = &forms.frmWeiter();
+    forms.frmWeiter().Show();
+    forms.frmWeiter().Unload();
+    QCOMPARE(&forms.frmWeiter(), first);
+    QCOMPARE(&forms.board(zorbel::BoardId::frm8x5), &forms.frm8x5());
+}
+
+// A second Show only raises; after Unload the next Show builds a new window.
+void TestForms::showLoadsOnceAndUnloadDiscardsTheControls()
+{
+    FakeServices services;
+    Forms forms(services);
+    auto &weiter = forms.frmWeiter();
+    QVERIFY(!weiter.isLoaded());
+    weiter.Show();
+    QPointer<FormWindow> firstWindow = weiter.window();
+    QVERIFY(weiter.isVisible());
+    weiter.Show();
+    QCOMPARE(weiter.window(), firstWindow.data());
+
+    weiter.Unload();
+    QVERIFY(!weiter.isLoaded());
+    QVERIFY(!firstWindow->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(firstWindow.isNull());
+
+    weiter.Show();
+    QVERIFY(weiter.isVisible());
+    QVERIFY(weiter.window() != nullptr);
+}
+
+void TestForms::unloadOfAnUnloadedWindowDoesNothing()
+{
+    FakeServices services;
+    Forms forms(services);
+    forms.unloadBoards();
+    for (const auto &layout : zorbel::boardLayouts)
+        QVERIFY(!forms.board(layout.id).isLoaded());
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestForms::endClosesEveryWindowAndBlocksLaterShows()
+{
+    FakeServices services;
+    Forms forms(services);
+    forms.frmWeiter().Show();
+    forms.frm6x6().Show();
+    forms.End();
+    QVERIFY(services.ended);
+    QVERIFY(!forms.frmWeiter().isLoaded());
+    QVERIFY(!forms.frm6x6().isLoaded());
+    forms.frmAuswahl().Show();
+    QVERIFY(!forms.frmAuswahl().isLoaded());
+}
+
+// Leaving the splash window unloads it from inside its own event handler.
+void TestForms::splashUnloadsItselfInsideItsOwnHandler()
+{
+    FakeServices services;
+    Forms forms(services);
+    forms.frmSplash().Show();
+    QPointer<FormWindow> splash = forms.frmSplash().window();
+    QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!forms.frmSplash().isLoaded());
+    QVERIFY(forms.frmAuswahl().isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(splash.isNull());
+}
+
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"
