@@ -56,9 +56,19 @@ public:
     // The exercise table (rows 0 to 2N - 1; rows r and r + N are pair r) and each
     // card's operator.
     const AufgabenRow &Aufgaben(int row) const;
-    char Rechenzeichen(int card) const;
+    const std::string &Rechenzeichen(int card) const;
 
 private:
+    int limit(bool lowerGrade) const;
+    void generateIteration(int limit, const UniformRandom &random);
+    void smallMultiplication(const UniformRandom &random);
+    void largeMultiplication(int firstStart, const UniformRandom &random);
+    void division(int limit, const UniformRandom &random);
+    void store();
+    void shuffle(const UniformRandom &random);
+    void setOperators();
+    const AufgabenRow &shownRow(int card) const;
+
     const BoardLayout &m_layout;
     std::int16_t m_Ergebnis = 0;
     std::int16_t m_Zahl1 = 0;
@@ -71,7 +81,7 @@ private:
     std::int16_t m_Karte = 0;
     std::int16_t m_Zufall = 0;
     std::int16_t m_Punkte = 0;
-    std::vector<char> m_Rechenzeichen;
+    std::vector<std::string> m_Rechenzeichen;
     std::int16_t m_Klicks = 0;
     std::int16_t m_Entfernt = 0;
     std::int16_t m_Rechenart = 0;
