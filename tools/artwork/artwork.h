@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QImage>
+
+// Every picture of the program, drawn from code so that it can be regenerated and
+// reviewed like any other source.
+
+QImage drawLogo();

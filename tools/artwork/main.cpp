@@ -1,0 +1,61 @@
+// Draws every picture of the program into the assets folder.
+//
+// To regenerate: configure with -DZORBEL_BUILD_ARTWORK=ON, build the target
+// zorbel_artwork, then run it with the assets folder as its only argument:
+//     zorbel_artwork assets
+// It needs no display (it uses the offscreen platform) and draws the same pictures
+// on every run, so a changed file in the assets folder means a changed drawing.
+
+#include "artwork.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <functional>
+
+namespace {
+
+struct Picture
+{
+    const char *fileName;
+    std::function<QImage()> draw;
+    int quality;
+};
+
+bool save(const QDir &folder, const Picture &picture)
+{
+    const QString path = folder.filePath(QString::fromLatin1(picture.fileName));
+    QDir().mkpath(QFileInfo(path).path());
+    const QImage image = picture.draw();
+    if (!image.save(path, nullptr, picture.quality)) {
+        QTextStream(stderr) << "cannot write " << path << '\n';
+        return false;
+    }
+    QTextStream(stdout) << path << ' ' << image.width() << 'x' << image.height() << '\n';
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const QStringList arguments = QGuiApplication::arguments();
+    if (arguments.size() != 2) {
+        QTextStream(stderr) << "usage: zorbel_artwork <assets folder>\n";
+        return 2;
+    }
+    const QDir folder(arguments.at(1));
+
+    const std::vector<Picture> pictures = {
+        {"logo.png", drawLogo, -1},
+    };
+
+    bool ok = true;
+    for (const Picture &picture : pictures)
+        ok = save(folder, picture) && ok;
+    return ok ? 0 : 1;
+}
