@@ -1,6 +1,59 @@
 #include "frmdrucken.h"
 
 #include "forms.h"
+#include "frmauswahl.h"
+#include "frmurkunde.h"
+#include "frmweiter.h"
+#include "geometry.h"
+#include "look.h"
+#include "printlayout.h"
+#include "services.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+QPushButton *makeButton(QWidget &parent, const QString &objectName, const QString &caption, const QRect &twips)
+{
+    auto *button = new QPushButton(caption, &parent);
+    button->setObjectName(objectName);
+    button->setAccessibleName(caption);
+    button->setFont(Look::font(14.25));
+    button->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    return button;
+}
+
+} // namespace
+
+class DruckenWindow : public FormWindow
+{
+public:
+    DruckenWindow()
+        : FormWindow(QStringLiteral("Memory"), QSize(5130, 2280), TitleButtons::StandardLessMaximise)
+    {
+        setObjectName(QStringLiteral("frmDrucken"));
+        Look::setBackground(*this, Look::desktop);
+
+        cmdDruck = makeButton(*this, QStringLiteral("cmdDruck"), QStringLiteral("Drucken"), {120, 120, 4935, 975});
+        cmdKeinDruck = makeButton(*this, QStringLiteral("cmdKeinDruck"), QStringLiteral("Nicht drucken"), {120, 1200, 4935, 975});
+
+        // Holds the captured certificate between the clipboard and the printer.
+        picHiddenPict = new QLabel(this);
+        picHiddenPict->setObjectName(QStringLiteral("picHiddenPict"));
+        picHiddenPict->setAccessibleName(QStringLiteral("picHiddenPict"));
+        picHiddenPict->setGeometry(twipsToPixels(120, 120, 1485, 2100));
+        picHiddenPict->setVisible(false);
+
+        setTabOrder(cmdDruck, cmdKeinDruck);
+        cmdDruck->setFocus();
+    }
+
+    QPushButton *cmdDruck = nullptr;
+    QPushButton *cmdKeinDruck = nullptr;
+    QLabel *picHiddenPict = nullptr;
+};
 
 FrmDrucken::FrmDrucken(Forms &forms)
     : Form(forms)
@@ -10,10 +63,68 @@ FrmDrucken::FrmDrucken(Forms &forms)
 
 std::unique_ptr<FormWindow> FrmDrucken::createWindow()
 {
-    return std::make_unique<FormWindow>(QStringLiteral("Memory"), QSize(5130, 2280), TitleButtons::StandardLessMaximise);
+    auto window = std::make_unique<DruckenWindow>();
+    connect(window->cmdDruck, &QPushButton::clicked, this, &FrmDrucken::cmdDruck_Click);
+    connect(window->cmdKeinDruck, &QPushButton::clicked, this, &FrmDrucken::cmdKeinDruck_Click);
+    return window;
+}
+
+void FrmDrucken::Form_Load()
+{
+    // This window is not shown yet, so the capture holds the certificate alone.
+    m_forms.frmUrkunde().paintAndActivate();
+    services().processPendingEvents();
+    if (QWidget *certificate = m_forms.frmUrkunde().window())
+        services().setClipboardImage(certificate->grab().toImage());
+}
+
+void FrmDrucken::cmdDruck_Click()
+{
+    ui()->picHiddenPict->setPixmap(QPixmap::fromImage(services().clipboardImage()));
+    const QImage picture = ui()->picHiddenPict->pixmap().toImage();
+    // Without a picture in the clipboard there is nothing to print.
+    if (!picture.isNull()) {
+        // The certificate keeps its own proportion on paper.
+        pictureAspect = static_cast<float>(picture.height()) / static_cast<float>(picture.width());
+        services().printImage(picture, [this](const QRectF &printable) {
+            const PrintLayout layout = layoutPrint(static_cast<float>(printable.left()), static_cast<float>(printable.top()),
+                                                   static_cast<float>(printable.width()), static_cast<float>(printable.height()),
+                                                   pictureAspect);
+            printLeft = layout.printLeft;
+            printTop = layout.printTop;
+            printWidth = layout.printWidth;
+            printHeight = layout.printHeight;
+            return QRectF(printLeft, printTop, printWidth, printHeight);
+        });
+    }
+    leave();
+}
+
+void FrmDrucken::cmdKeinDruck_Click()
+{
+    leave();
+}
+
+void FrmDrucken::closeBox()
+{
+    cmdKeinDruck_Click();
+}
+
+void FrmDrucken::leave()
+{
+    // The next window opens before these two close, so a window is always up.
+    m_forms.frmAuswahl().setPunkte(QString());
+    m_forms.frmWeiter().Show();
+    m_forms.frmUrkunde().Unload();
+    Unload();
 }
 
 std::optional<QPoint> FrmDrucken::clientPositionTwips() const
 {
     return QPoint(6825, 3075);
+}
+
+DruckenWindow *FrmDrucken::ui() const
+{
+    return static_cast<DruckenWindow *>(window());
 }

@@ -2,8 +2,11 @@
 
 #include "form.h"
 
+class DruckenWindow;
 class Forms;
 
+// Asks whether the certificate beside it is printed. Opening it captures the
+// certificate into the clipboard; printing takes the picture from there.
 class FrmDrucken : public Form
 {
     Q_OBJECT
@@ -13,8 +16,24 @@ public:
 
 protected:
     std::unique_ptr<FormWindow> createWindow() override;
+    void Form_Load() override;
+    // Closing the window means "Nicht drucken": otherwise the certificate, which
+    // cannot be closed, would stay with nothing leading on.
+    void closeBox() override;
     std::optional<QPoint> clientPositionTwips() const override;
 
 private:
+    void cmdDruck_Click();
+    void cmdKeinDruck_Click();
+    void leave();
+
+    DruckenWindow *ui() const;
+
     Forms &m_forms;
+    // Where the last print placed the certificate, in the printer's units.
+    float printLeft = 0;
+    float printTop = 0;
+    float printWidth = 0;
+    float printHeight = 0;
+    float pictureAspect = 0;
 };
