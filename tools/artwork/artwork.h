@@ -6,3 +6,4 @@
 // reviewed like any other source.
 
 QImage drawLogo();
+QImage drawDefaultBoard();

@@ -52,6 +52,7 @@ int main(int argc, char *argv[])
 
     const std::vector<Picture> pictures = {
         {"logo.png", drawLogo, -1},
+        {"board-default.jpg", drawDefaultBoard, 85},
     };
 
     bool ok = true;
