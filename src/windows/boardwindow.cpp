@@ -1,17 +1,216 @@
 #include "boardwindow.h"
 
+#include "boardpicture.h"
+#include "cardgrid.h"
 #include "forms.h"
+#include "frmauswahl.h"
+#include "frmdrucken.h"
+#include "frmurkunde.h"
+#include "frmweiter.h"
+#include "geometry.h"
+#include "graphicalbuttons.h"
+#include "look.h"
+#include "services.h"
+
+#include <QDir>
+#include <QLabel>
+
+#include <vector>
+
+namespace {
+
+const QColor cardColour{255, 192, 128};
+const QColor markedColour{255, 0, 0};
+
+QRect pixels(const zorbel::TwipsRect &twips)
+{
+    return twipsToPixels(twips.left, twips.top, twips.width, twips.height);
+}
+
+TitleButtons titleButtonsOf(const zorbel::BoardLayout &layout)
+{
+    const bool lessOne = layout.id == zorbel::BoardId::frm3x4 || layout.id == zorbel::BoardId::frm4x4;
+    return lessOne ? TitleButtons::StandardLessMaximise : TitleButtons::Standard;
+}
+
+} // namespace
+
+// A board window with its controls at their design values. Created later lies higher,
+// so the picture goes first and the cards last; the focus order is the creation order.
+class BoardFormWindow : public FormWindow
+{
+public:
+    explicit BoardFormWindow(const zorbel::BoardLayout &layout);
+
+    QLabel *imgBild;
+    GraphicalButton *cmdEnde;
+    std::vector<GraphicalButton *> cmdaufgabe;
+};
+
+BoardFormWindow::BoardFormWindow(const zorbel::BoardLayout &layout)
+    : FormWindow(QStringLiteral("Memory"), QSize(layout.clientWidth, layout.clientHeight), titleButtonsOf(layout))
+{
+    setObjectName(QLatin1String(layout.name.data(), static_cast<qsizetype>(layout.name.size())));
+    Look::setBackground(*this, Look::desktop);
+
+    imgBild = new QLabel(this);
+    imgBild->setObjectName(QStringLiteral("imgBild"));
+    imgBild->setAccessibleName(QStringLiteral("Bild"));
+    imgBild->setGeometry(pixels(layout.picture));
+    imgBild->setPixmap(defaultBoardPicture(imgBild->size()));
+
+    cmdEnde = new GraphicalButton(QStringLiteral("Spiel abbrechen!"), this);
+    cmdEnde->setObjectName(QStringLiteral("cmdEnde"));
+    cmdEnde->setAccessibleName(cmdEnde->text());
+    cmdEnde->setFont(Look::font(14.25));
+    cmdEnde->setGeometry(pixels(layout.endButton));
+    // Enter clicks the focused button, as Space does.
+    cmdEnde->setAutoDefault(true);
+
+    const QFont cardFont = Look::font(layout.cardFontPoints);
+    cmdaufgabe.reserve(static_cast<std::size_t>(layout.cards()));
+    for (int index = 0; index < layout.cards(); ++index) {
+        auto *card = new GraphicalButton(QString(), this);
+        card->setObjectName(QStringLiteral("cmdaufgabe(%1)").arg(index));
+        card->setFont(cardFont);
+        card->setBackColor(cardColour);
+        card->setAutoDefault(true);
+        const zorbel::GridCell cell = zorbel::cellOfCard(layout, index);
+        card->setGeometry(pixels({cell.column * layout.pitchX, cell.row * layout.pitchY, layout.cardWidth, layout.cardHeight}));
+        cmdaufgabe.push_back(card);
+    }
+    cmdEnde->setFocus();
+}
 
 BoardWindow::BoardWindow(Forms &forms, const zorbel::BoardLayout &layout)
     : Form(forms)
     , m_forms(forms)
     , m_layout(layout)
+    , m_state(layout)
 {
 }
 
 std::unique_ptr<FormWindow> BoardWindow::createWindow()
 {
-    const bool small = m_layout.id == zorbel::BoardId::frm3x4 || m_layout.id == zorbel::BoardId::frm4x4;
-    return std::make_unique<FormWindow>(QStringLiteral("Memory"), QSize(m_layout.clientWidth, m_layout.clientHeight),
-                                        small ? TitleButtons::StandardLessMaximise : TitleButtons::Standard);
+    auto window = std::make_unique<BoardFormWindow>(m_layout);
+    connect(window->cmdEnde, &QPushButton::clicked, this, &BoardWindow::cmdEnde_Click);
+    for (int index = 0; index < m_layout.cards(); ++index) {
+        connect(window->cmdaufgabe[static_cast<std::size_t>(index)], &QPushButton::clicked, this,
+                [this, index] { cmdaufgabe_Click(index); });
+    }
+    return window;
+}
+
+BoardFormWindow *BoardWindow::ui() const
+{
+    return static_cast<BoardFormWindow *>(window());
+}
+
+void BoardWindow::Form_Load()
+{
+    BoardFormWindow *board = ui();
+    if (!board)
+        return;
+    m_state.drawBildnummer([this] { return services().random(); });
+    loadPicture(*board);
+    m_forms.frmAuswahl().Hide();
+    const bool lowerGrade = m_forms.frmAuswahl().klasse(m_layout.variant == zorbel::Variant::Small ? 0 : 2);
+    m_state.deal(m_forms.frmAuswahl().rechenarten(), lowerGrade, [this] { return services().random(); });
+    showExercises(*board);
+}
+
+void BoardWindow::loadPicture(BoardFormWindow &board)
+{
+    const QString path = QDir(services().programFolder())
+                             .filePath(QStringLiteral("Bilder/picture%1.jpg").arg(m_state.Bildnummer()));
+    // A file that cannot be used leaves the default picture, without a word.
+    const QPixmap picture = loadBoardPicture(path, board.imgBild->size());
+    if (!picture.isNull())
+        board.imgBild->setPixmap(picture);
+}
+
+void BoardWindow::showExercises(BoardFormWindow &board)
+{
+    const bool reveal = zorbel::revealsAnswers(m_forms.frmAuswahl().vorname().toStdString(),
+                                               m_forms.frmAuswahl().name().toStdString());
+    for (int index = 0; index < m_layout.cards(); ++index) {
+        GraphicalButton *card = board.cmdaufgabe[static_cast<std::size_t>(index)];
+        const QString caption = QString::fromStdString(reveal ? zorbel::revealedCaption(m_state, index)
+                                                              : m_state.caption(index));
+        card->setText(caption);
+        card->setAccessibleName(caption);
+        card->setProperty("Tag", QString::fromStdString(m_state.tag(index)));
+    }
+}
+
+int BoardWindow::markedCard(const BoardFormWindow &board, int except) const
+{
+    for (int index = 0; index < m_layout.cards(); ++index) {
+        if (index != except && board.cmdaufgabe[static_cast<std::size_t>(index)]->backColor() == markedColour)
+            return index;
+    }
+    return -1;
+}
+
+void BoardWindow::cmdaufgabe_Click(int index)
+{
+    BoardFormWindow *board = ui();
+    if (!board)
+        return;
+    m_state.countClick();
+    GraphicalButton *clicked = board->cmdaufgabe[static_cast<std::size_t>(index)];
+    const int marked = markedCard(*board, index);
+    switch (zorbel::judgeClick(m_state, index, marked)) {
+    case zorbel::ClickResult::Marked:
+        clicked->setBackColor(markedColour);
+        return;
+    case zorbel::ClickResult::WrongPair:
+        // The player sees the message while the first card is still the red one.
+        services().messageBox(QStringLiteral("Leider falsch!"), QStringLiteral("Schade!"));
+        if (!ui())
+            return;
+        clicked->setBackColor(markedColour);
+        board->cmdaufgabe[static_cast<std::size_t>(marked)]->setBackColor(cardColour);
+        return;
+    case zorbel::ClickResult::Match: {
+        GraphicalButton *partner = board->cmdaufgabe[static_cast<std::size_t>(marked)];
+        clicked->setBackColor(cardColour);
+        partner->setBackColor(cardColour);
+        clicked->setVisible(false);
+        partner->setVisible(false);
+        m_state.removePair();
+        if (m_state.allRemoved())
+            endOfGame();
+        return;
+    }
+    }
+}
+
+void BoardWindow::endOfGame()
+{
+    const QString punkte = QString::number(m_state.computePunkte());
+    services().messageBox(QStringLiteral("Du bekommst ") + punkte + QStringLiteral(" Punkte!"),
+                          QStringLiteral("Herzlichen Glückwunsch!"));
+    m_forms.frmAuswahl().setPunkte(punkte);
+    if (m_state.earnsCertificate()) {
+        // The certificate's load unloads every board, this one included, while we are
+        // still in its click handler: touch no control after this.
+        m_forms.frmUrkunde().Show();
+        m_forms.frmDrucken().Show();
+        return;
+    }
+    m_forms.frmAuswahl().setPunkte(QString());
+    m_forms.frmWeiter().Show();
+    m_forms.frmUrkunde().Unload();
+    Unload();
+}
+
+void BoardWindow::cmdEnde_Click()
+{
+    m_forms.End();
+}
+
+void BoardWindow::closeBox()
+{
+    cmdEnde_Click();
 }

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "boardlayout.h"
+#include "boardstate.h"
 #include "form.h"
 
+class BoardFormWindow;
 class Forms;
 
+// One of the six board windows, configured by its row of the layout table. The board
+// state belongs to this object, not to the controls, so it outlives an unload.
 class BoardWindow : public Form
 {
     Q_OBJECT
@@ -14,8 +18,23 @@ public:
 
 protected:
     std::unique_ptr<FormWindow> createWindow() override;
+    void Form_Load() override;
+    // The close box is the board's "Spiel abbrechen!".
+    void closeBox() override;
 
 private:
+    void cmdaufgabe_Click(int index);
+    void cmdEnde_Click();
+
+    void loadPicture(BoardFormWindow &ui);
+    void showExercises(BoardFormWindow &ui);
+    void endOfGame();
+    // The card with the marked colour other than `except`, or -1.
+    int markedCard(const BoardFormWindow &ui, int except) const;
+    // The loaded window with its controls, or nullptr.
+    BoardFormWindow *ui() const;
+
     Forms &m_forms;
     const zorbel::BoardLayout &m_layout;
+    zorbel::BoardState m_state;
 };

@@ -1,0 +1,135 @@
+#include "boardpicture.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QPixmapCache>
+
+#include <cstring>
+
+namespace {
+
+const QString defaultPicturePath = QStringLiteral(":/assets/board-default.jpg");
+
+// Far beyond any camera, yet a forged header cannot make the decoder allocate much:
+// it decodes at no less than an eighth of each side.
+constexpr qint64 maxSourcePixels = 250'000'000;
+
+constexpr uchar markerStart = 0xFF;
+constexpr uchar startOfImage = 0xD8;
+constexpr uchar endOfImage = 0xD9;
+constexpr uchar startOfScan = 0xDA;
+
+uchar byteAt(QByteArrayView data, qsizetype index)
+{
+    return static_cast<uchar>(data[index]);
+}
+
+bool isRestartOrStuffing(uchar code)
+{
+    return code == 0x00 || (code >= 0xD0 && code <= 0xD7);
+}
+
+// Entropy-coded data runs up to the first marker that is neither a stuffed 0xFF nor
+// a restart marker; returns the index of that marker's 0xFF, or the end of the data.
+qsizetype nextMarker(QByteArrayView data, qsizetype from)
+{
+    while (from < data.size()) {
+        const void *found = std::memchr(data.data() + from, markerStart, static_cast<size_t>(data.size() - from));
+        if (!found)
+            return data.size();
+        const qsizetype at = static_cast<const char *>(found) - data.data();
+        if (at + 1 >= data.size())
+            return data.size();
+        const uchar code = byteAt(data, at + 1);
+        if (code == markerStart || isRestartOrStuffing(code)) {
+            from = at + 1;
+            continue;
+        }
+        return at;
+    }
+    return data.size();
+}
+
+// The decoder fills whatever is missing from a cut-off file with grey and calls that a
+// success, so a file counts only when its segments lead to the end-of-image marker.
+bool reachesEndOfImage(QByteArrayView data)
+{
+    if (data.size() < 4 || byteAt(data, 0) != markerStart || byteAt(data, 1) != startOfImage)
+        return false;
+    qsizetype at = 2;
+    while (at + 1 < data.size()) {
+        if (byteAt(data, at) != markerStart)
+            return false;
+        const uchar code = byteAt(data, at + 1);
+        if (code == markerStart) {
+            ++at;
+            continue;
+        }
+        at += 2;
+        if (code == endOfImage)
+            return true;
+        if (code == 0x01 || (code >= 0xD0 && code <= 0xD7))
+            continue;
+        if (at + 1 >= data.size())
+            return false;
+        at += (qsizetype(byteAt(data, at)) << 8) | byteAt(data, at + 1);
+        if (code == startOfScan)
+            at = nextMarker(data, at);
+    }
+    return false;
+}
+
+QPixmap decode(const QByteArray &bytes, const QSize &size)
+{
+    if (!reachesEndOfImage(bytes))
+        return {};
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return {};
+    // Only a JPEG counts, whatever else the file's content might be.
+    QImageReader reader(&buffer, "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    const QSize source = reader.size();
+    if (source.isEmpty() || qint64(source.width()) * source.height() > maxSourcePixels)
+        return {};
+    reader.setScaledSize(size);
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    return QPixmap::fromImage(std::move(image));
+}
+
+} // namespace
+
+QPixmap loadBoardPicture(const QString &path, const QSize &size)
+{
+    // Only a regular file: a folder cannot be read, and a named pipe would block.
+    if (size.isEmpty() || !QFileInfo(path).isFile())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // Mapping spares a copy of a large photo; the mapping lives as long as the open file.
+    const qint64 length = file.size();
+    if (uchar *mapped = file.map(0, length))
+        return decode(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), length), size);
+    return decode(file.readAll(), size);
+}
+
+QPixmap defaultBoardPicture(const QSize &size)
+{
+    const QString key = QStringLiteral("zorbel-board-default-%1x%2").arg(size.width()).arg(size.height());
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture))
+        return picture;
+    picture = loadBoardPicture(defaultPicturePath, size);
+    if (!picture.isNull())
+        QPixmapCache::insert(key, picture);
+    return picture;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+// The picture behind a board's cards, decoded straight to the size it is shown at and
+// stretched without keeping its aspect ratio, so that a large photo never lives in
+// memory at full size.
+
+// A null pixmap unless the file is a complete JPEG of a sane size that decodes.
+QPixmap loadBoardPicture(const QString &path, const QSize &size);
+
+// The picture the program carries for every board; null when it carries none.
+QPixmap defaultBoardPicture(const QSize &size);
