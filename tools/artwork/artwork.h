@@ -7,3 +7,7 @@
 
 QImage drawLogo();
 QImage drawDefaultBoard();
+QImage drawSum();
+QImage drawIcon(int size);
+QImage drawHand();
+QImage drawSchoolLogo();

@@ -53,6 +53,15 @@ int main(int argc, char *argv[])
     const std::vector<Picture> pictures = {
         {"logo.png", drawLogo, -1},
         {"board-default.jpg", drawDefaultBoard, 85},
+        {"sum.png", drawSum, -1},
+        {"icon.png", [] { return drawIcon(256); }, -1},
+        {"icon-16.png", [] { return drawIcon(16); }, -1},
+        {"icon-32.png", [] { return drawIcon(32); }, -1},
+        {"icon-48.png", [] { return drawIcon(48); }, -1},
+        {"icon-64.png", [] { return drawIcon(64); }, -1},
+        {"icon-128.png", [] { return drawIcon(128); }, -1},
+        {"hand.png", drawHand, -1},
+        {"school-logo.png", drawSchoolLogo, -1},
     };
 
     bool ok = true;
