@@ -34,6 +34,7 @@ public:
 protected:
     std::unique_ptr<FormWindow> createWindow() override;
     void Form_Load() override;
+    void closeBox() override;
 
 private:
     void optKlasse_Click(int index);
@@ -44,6 +45,7 @@ private:
     void cmdEnde_Click();
 
     void setRechenart(int index, bool checked);
+    void setRechenartEnabled(int index, bool enabled);
     bool anyKlasse() const;
     // The loaded window with its controls, or nullptr.
     AuswahlWindow *ui() const;
