@@ -1,0 +1,156 @@
+#include "boardstate.h"
+#include "scriptedrandom.h"
+
+#include <QTest>
+
+using namespace zorbel;
+
+class TestScoring : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void points_data();
+    void points();
+    void klicksSaturate();
+    void dealStartsTheCountersAfresh();
+    void allRemovedAfterTheLastPair();
+    void judgeClick_data();
+    void judgeClick();
+};
+
+static std::array<bool, 4> ticked(int rechenart)
+{
+    switch (rechenart) {
+    case 1: return {true, false, false, false};
+    case 2: return {false, true, false, false};
+    case 3: return {true, true, false, false};
+    case 4: return {false, false, true, false};
+    case 5: return {false, false, false, true};
+    default: return {false, false, true, true};
+    }
+}
+
+static BoardState playedBoard(BoardId board, int rechenart, int klicks)
+{
+    ScriptedRandom random;
+    BoardState state(boardLayout(board));
+    state.deal(ticked(rechenart), false, random.source());
+    for (int click = 0; click < klicks; ++click)
+        state.countClick();
+    return state;
+}
+
+void TestScoring::points_data()
+{
+    QTest::addColumn<BoardId>("board");
+    QTest::addColumn<int>("rechenart");
+    QTest::addColumn<int>("klicks");
+    QTest::addColumn<int>("punkte");
+    QTest::addColumn<bool>("certificate");
+
+    QTest::newRow("frm4x4 perfect, mode 1") << BoardId::frm4x4 << 1 << 16 << 180 << true;
+    QTest::newRow("frm4x4 T = 20 clicks earns certificate") << BoardId::frm4x4 << 1 << 20 << 172 << true;
+    QTest::newRow("frm4x4 T+1 = 21 clicks does not") << BoardId::frm4x4 << 1 << 21 << 170 << false;
+    QTest::newRow("frm3x4 mode 1, 71 clicks") << BoardId::frm3x4 << 1 << 71 << 1 << false;
+    QTest::newRow("frm3x4 mode 1, B+2N = 72 clicks gives 0") << BoardId::frm3x4 << 1 << 72 << 0 << false;
+    QTest::newRow("frm3x4 mode 1, beyond B+2N stays 0") << BoardId::frm3x4 << 1 << 500 << 0 << false;
+    QTest::newRow("frm6x4 mode 3, T = 30 clicks") << BoardId::frm6x4 << 3 << 30 << (120 - 6) * 3 * 3 << true;
+    QTest::newRow("frm6x6 mode 5, T+1 = 46 clicks") << BoardId::frm6x6 << 5 << 46 << (180 - 10) * 5 << false;
+    QTest::newRow("frm8x5 mode 4, perfect") << BoardId::frm8x5 << 4 << 40 << 1600 << true;
+    QTest::newRow("frm8x8 mode 6, perfect: the 5760 maximum") << BoardId::frm8x8 << 6 << 64 << 5760 << true;
+    QTest::newRow("frm8x8 mode 6, T = 80 clicks") << BoardId::frm8x8 << 6 << 80 << 5472 << true;
+    QTest::newRow("frm8x8 mode 6, 32767 clicks: 0, not a wrapped value")
+        << BoardId::frm8x8 << 6 << 32767 << 0 << false;
+}
+
+// Punkte = (B - (Klicks - 2N)) * Rechenart * F, never below 0; Klicks <= T earns the certificate.
+void TestScoring::points()
+{
+    QFETCH(BoardId, board);
+    QFETCH(int, rechenart);
+    QFETCH(int, klicks);
+    QFETCH(int, punkte);
+    QFETCH(bool, certificate);
+    BoardState state = playedBoard(board, rechenart, klicks);
+    QCOMPARE(state.computePunkte(), punkte);
+    QCOMPARE(state.Punkte(), punkte);
+    QCOMPARE(state.earnsCertificate(), certificate);
+}
+
+// Klicks stops at 32767, the top of its 16-bit field, and scores 0 without a certificate.
+void TestScoring::klicksSaturate()
+{
+    BoardState state = playedBoard(BoardId::frm6x6, 3, 40000);
+    QCOMPARE(state.Klicks(), 32767);
+    QCOMPARE(state.computePunkte(), 0);
+    QVERIFY(!state.earnsCertificate());
+}
+
+// A new deal on the same board starts with no clicks and no removed cards; Punkte stays.
+void TestScoring::dealStartsTheCountersAfresh()
+{
+    BoardState state = playedBoard(BoardId::frm3x4, 1, 12);
+    for (int pair = 0; pair < 6; ++pair)
+        state.removePair();
+    state.computePunkte();
+    ScriptedRandom random;
+    state.deal(ticked(2), false, random.source());
+    QCOMPARE(state.Klicks(), 0);
+    QCOMPARE(state.Entfernt(), 0);
+    QVERIFY(!state.allRemoved());
+    QCOMPARE(state.Punkte(), 60);
+}
+
+// The game ends when Entfernt reaches 2N, not before.
+void TestScoring::allRemovedAfterTheLastPair()
+{
+    BoardState state = playedBoard(BoardId::frm4x4, 1, 0);
+    for (int pair = 0; pair < 7; ++pair)
+        state.removePair();
+    QCOMPARE(state.Entfernt(), 14);
+    QVERIFY(!state.allRemoved());
+    state.removePair();
+    QVERIFY(state.allRemoved());
+}
+
+void TestScoring::judgeClick_data()
+{
+    QTest::addColumn<int>("clickedRow");
+    QTest::addColumn<int>("markedRow");
+    QTest::addColumn<ClickResult>("result");
+
+    // Pairs 0 and 1 both have the result 5, pair 2 has 6; rows r and r + 6 are pair r.
+    QTest::newRow("nothing marked: marks") << 0 << -1 << ClickResult::Marked;
+    QTest::newRow("the marked card again: stays marked") << 0 << 0 << ClickResult::Marked;
+    QTest::newRow("the pair's other card: match") << 6 << 0 << ClickResult::Match;
+    QTest::newRow("another pair with the same result: match") << 7 << 0 << ClickResult::Match;
+    QTest::newRow("another result: wrong pair") << 2 << 0 << ClickResult::WrongPair;
+    QTest::newRow("another result, other way round: wrong pair") << 0 << 8 << ClickResult::WrongPair;
+}
+
+// Two cards match when their tags are equal, whichever pair they came from.
+void TestScoring::judgeClick()
+{
+    QFETCH(int, clickedRow);
+    QFETCH(int, markedRow);
+    QFETCH(ClickResult, result);
+
+    ScriptedRandom random;
+    for (const int ergebnis : {5, 5, 6, 7, 8, 9})
+        random.script.insert(random.script.end(), {drawing(ergebnis - 1, 100), 0.3, 0.6});
+    BoardState state(boardLayout(BoardId::frm3x4));
+    state.deal(ticked(1), false, random.source());
+    const auto cardShowing = [&](int row) {
+        for (int card = 0; card < 12; ++card) {
+            if (state.Aufgaben(card).row == row)
+                return card;
+        }
+        return -1;
+    };
+    const int marked = markedRow < 0 ? -1 : cardShowing(markedRow);
+    QCOMPARE(zorbel::judgeClick(state, cardShowing(clickedRow), marked), result);
+}
+
+QTEST_GUILESS_MAIN(TestScoring)
+#include "tst_scoring.moc"
