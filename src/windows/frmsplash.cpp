@@ -1,9 +1,169 @@
 #include "frmsplash.h"
 
+#include "clickwatcher.h"
+#include "contacts.h"
 #include "forms.h"
 #include "frmauswahl.h"
+#include "geometry.h"
+#include "linklabels.h"
+#include "look.h"
+#include "services.h"
 
+#include <QDirIterator>
 #include <QEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QStringList>
+#include <QTimer>
+
+namespace {
+
+constexpr QChar cr{u'\r'};
+
+// The blanks at the end leave room for the school's name, which the LinkQuor2 box lays over them.
+const QString autorenText = QStringLiteral(
+    "Dieses Programm schrieben in einem Unterrichtsprojekt die Schülerinnen und Schüler\r"
+    "des Wahlpflichtkurses Informatik der                                      .");
+
+const QString quor3Text = QStringLiteral(
+    "Die Autoren haben nach bestem Wissen und Gewissen programmiert, übernehmen aber keine Gewähr für "
+    "eventuelle Fehler. Anregungen und Verbesserungsvorschläge bitte an:");
+
+const QString beschreibung = QStringLiteral("Ein Rechen-Memory für die Grundschule");
+
+QRect pixels(const QRect &twips)
+{
+    return twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+QIcon programIcon()
+{
+    QIcon icon(QStringLiteral(":/assets/icon.png"));
+    QDirIterator sizes(QStringLiteral(":/assets"), {QStringLiteral("icon-*.png")}, QDir::Files);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    return icon;
+}
+
+void setCaption(QLabel &label, const QString &text)
+{
+    label.setText(Look::displayText(text));
+    label.setAccessibleName(label.text());
+}
+
+} // namespace
+
+// The splash window with its controls at their design values. Siblings are created from
+// the bottom of the stacking order up, so that each lies over the ones before it.
+class SplashWindow : public FormWindow
+{
+public:
+    explicit SplashWindow(Services &services);
+
+    QFrame *Frame1;
+    QLabel *lblversion;
+    QLabel *lblTitel;
+    QLabel *lblErklaerung;
+    QLabel *lblAutoren;
+    QLabel *lblQuor2;
+    QLabel *lblQuor3;
+    QLabel *lblTeam;
+    QLabel *lblTeamnamen;
+    QLabel *Image1;
+    QTimer *Timer1;
+    MailTeam *MailTeam1;
+    LinkQuor2 *LinkQuor21;
+    LinkQuor *LinkQuor3;
+    MailBrasko *MailBrasko2;
+
+private:
+    QLabel *label(const char *name, const QRect &twips, const QString &caption = {});
+    // A borderless picture box holding one link label. It has no click of its own:
+    // a click on its empty part does nothing, and does not reach the window beneath.
+    QWidget *pictureBox(const char *name, const QRect &twips, const QString &accessibleName);
+};
+
+SplashWindow::SplashWindow(Services &services)
+    : FormWindow(QString(), QSize(9840, 7125), TitleButtons::None)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowIcon(programIcon());
+    setFont(Look::font(9.75));
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(pixels({120, 120, 9615, 6855}));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    lblversion = label("lblversion", {2760, 2280, 3735, 495});
+    lblversion->setFont(Look::font(20.25));
+    lblversion->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblTitel = label("lblTitel", {1200, 120, 6855, 1095});
+    lblTitel->setFont(Look::font(39.75));
+    lblTitel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblErklaerung = label("lblErklaerung", {1500, 1200, 6135, 1215});
+    lblErklaerung->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblAutoren = label("lblAutoren", {240, 3000, 8775, 495}, autorenText);
+    lblQuor2 = label("lblQuor2", {240, 5280, 3615, 975});
+    lblQuor3 = label("lblQuor3", {240, 3600, 9135, 615}, quor3Text);
+    lblTeam = label("lblTeam", {5280, 4200, 3135, 735}, QStringLiteral("Team Zorbel"));
+    lblTeam->setFont(Look::font(20.25, true));
+    lblTeamnamen = label("lblTeamnamen", {5280, 4920, 2895, 1215});
+
+    Image1 = new QLabel(Frame1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(pixels({8520, 4080, 840, 840}));
+    Image1->setScaledContents(true);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/sum.png")));
+    Image1->setAccessibleName(QStringLiteral("1+2"));
+
+    Timer1 = new QTimer(Frame1);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(60000);
+
+    MailTeam1 = new MailTeam(services, Frame1);
+    MailTeam1->setObjectName(QStringLiteral("MailTeam1"));
+    MailTeam1->setGeometry(pixels({5280, 6420, 2895, 255}));
+
+    QWidget *linkQuor2Box = pictureBox("LinkQuor2", {3600, 3360, 2295, 315}, Contacts::schoolName.toString());
+    LinkQuor21 = new LinkQuor2(services, linkQuor2Box);
+    LinkQuor21->setObjectName(QStringLiteral("LinkQuor21"));
+    LinkQuor21->setGeometry(pixels({0, 0, 2295, 255}));
+
+    QWidget *linkQuor1Box = pictureBox("LinkQuor1", {360, 4320, 3615, 1035}, Contacts::schoolName.toString());
+    LinkQuor3 = new LinkQuor(services, linkQuor1Box);
+    LinkQuor3->setObjectName(QStringLiteral("LinkQuor3"));
+    LinkQuor3->setGeometry(pixels({0, 120, 3615, 855}));
+
+    QWidget *mailBrasko1Box = pictureBox("MailBrasko1", {260, 6540, 3255, 315}, Contacts::teacherMail.toString());
+    MailBrasko2 = new MailBrasko(services, mailBrasko1Box);
+    MailBrasko2->setObjectName(QStringLiteral("MailBrasko2"));
+    MailBrasko2->setGeometry(pixels({0, 0, 3135, 255}));
+}
+
+QLabel *SplashWindow::label(const char *name, const QRect &twips, const QString &caption)
+{
+    auto *result = new QLabel(Frame1);
+    result->setObjectName(QLatin1String(name));
+    result->setGeometry(pixels(twips));
+    result->setTextFormat(Qt::PlainText);
+    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    result->setWordWrap(true);
+    setCaption(*result, caption);
+    return result;
+}
+
+QWidget *SplashWindow::pictureBox(const char *name, const QRect &twips, const QString &accessibleName)
+{
+    auto *result = new QWidget(this);
+    result->setObjectName(QLatin1String(name));
+    result->setGeometry(pixels(twips));
+    result->setAttribute(Qt::WA_NoMousePropagation);
+    result->setAccessibleName(accessibleName);
+    return result;
+}
 
 FrmSplash::FrmSplash(Forms &forms)
     : Form(forms)
@@ -11,24 +171,86 @@ FrmSplash::FrmSplash(Forms &forms)
 {
 }
 
+SplashWindow *FrmSplash::ui() const
+{
+    return static_cast<SplashWindow *>(window());
+}
+
 std::unique_ptr<FormWindow> FrmSplash::createWindow()
 {
-    auto window = std::make_unique<FormWindow>(QString(), QSize(9840, 7125), TitleButtons::None);
+    auto window = std::make_unique<SplashWindow>(services());
     window->installEventFilter(this);
+    for (QWidget *control : window->findChildren<QWidget *>())
+        control->installEventFilter(this);
+
+    connect(window->Timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
+    const auto onClick = [this](QWidget &part, void (FrmSplash::*handler)()) {
+        connect(new ClickWatcher(part), &ClickWatcher::clicked, this, handler);
+    };
+    onClick(*window, &FrmSplash::Form_Click);
+    onClick(*window->Frame1, &FrmSplash::Frame1_Click);
+    onClick(*window->Image1, &FrmSplash::Image1_Click);
+    onClick(*window->lblAutoren, &FrmSplash::lblAutoren_Click);
+    onClick(*window->lblQuor2, &FrmSplash::lblQuor2_Click);
+    onClick(*window->lblQuor3, &FrmSplash::lblQuor3_Click);
+    onClick(*window->lblErklaerung, &FrmSplash::lblErklaerung_Click);
+    onClick(*window->lblTeam, &FrmSplash::lblTeam_Click);
+    onClick(*window->lblTeamnamen, &FrmSplash::lblTeamnamen_Click);
+    onClick(*window->lblTitel, &FrmSplash::lblTitel_Click);
+    onClick(*window->lblversion, &FrmSplash::lblversion_Click);
     return window;
+}
+
+void FrmSplash::Form_Load()
+{
+    SplashWindow &controls = *ui();
+    controls.Timer1->start();
+
+    // Centred by the labels' design widths, which their captions do not change.
+    controls.lblTitel->move((controls.width() - controls.lblTitel->width()) / 2, controls.lblTitel->y());
+    controls.lblErklaerung->move((controls.width() - controls.lblErklaerung->width()) / 2,
+                                 controls.lblErklaerung->y());
+
+    setCaption(*controls.lblQuor2, Contacts::schoolStreet.toString() + cr + Contacts::schoolTown.toString() + cr
+                                       + QStringLiteral("z. Hd. ") + Contacts::teacher.toString());
+    setCaption(*controls.lblTitel, services().programTitle());
+    setCaption(*controls.lblErklaerung, beschreibung + cr + cr + QStringLiteral("1. - 4. Schuljahr"));
+    const ProgramVersion version = services().programVersion();
+    setCaption(*controls.lblversion,
+               QStringLiteral("Version %1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision));
+    QStringList namen;
+    for (QStringView author : Contacts::authors)
+        namen.append(author.toString());
+    setCaption(*controls.lblTeamnamen, namen.join(cr));
 }
 
 bool FrmSplash::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == window() && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
-        leave();
+    if (event->type() == QEvent::KeyPress && isLoaded()) {
+        Form_KeyPress();
         return true;
     }
     return Form::eventFilter(watched, event);
 }
 
+void FrmSplash::Timer1_Timer() { leave(); }
+void FrmSplash::Form_KeyPress() { leave(); }
+void FrmSplash::Form_Click() { leave(); }
+void FrmSplash::Frame1_Click() { leave(); }
+void FrmSplash::Image1_Click() { leave(); }
+void FrmSplash::lblAutoren_Click() { leave(); }
+void FrmSplash::lblQuor2_Click() { leave(); }
+void FrmSplash::lblQuor3_Click() { leave(); }
+void FrmSplash::lblErklaerung_Click() { leave(); }
+void FrmSplash::lblTeam_Click() { leave(); }
+void FrmSplash::lblTeamnamen_Click() { leave(); }
+void FrmSplash::lblTitel_Click() { leave(); }
+void FrmSplash::lblversion_Click() { leave(); }
+
 void FrmSplash::leave()
 {
     m_forms.frmAuswahl().Show();
+    if (SplashWindow *controls = ui())
+        controls->Timer1->stop();
     Unload();
 }

@@ -1,0 +1,105 @@
+#include "linklabels.h"
+
+#include "clickwatcher.h"
+#include "contacts.h"
+#include "geometry.h"
+#include "look.h"
+#include "services.h"
+
+#include <QCursor>
+#include <QLabel>
+#include <QPixmap>
+
+namespace {
+
+QString mailto(QStringView address)
+{
+    QString target = QStringLiteral("mailto:");
+    target += address;
+    return target;
+}
+
+} // namespace
+
+LinkLabel::LinkLabel(Services &services, QSize designTwips, QWidget *parent)
+    : QWidget(parent)
+    , m_services(services)
+{
+    resize(twipsToPixels(designTwips.width(), designTwips.height()));
+}
+
+void LinkLabel::navigateTo(const QString &target)
+{
+    m_services.openUrl(target);
+}
+
+ClickWatcher &LinkLabel::clickable(QLabel &element)
+{
+    // The fingertip of the hand is the hot spot.
+    element.setCursor(QCursor(QPixmap(QStringLiteral(":/assets/hand.png")), 12, 1));
+    return *new ClickWatcher(element);
+}
+
+QLabel *LinkLabel::addLabel1(const QString &text, QSize twips)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setGeometry(twipsToPixels(0, 0, twips.width(), twips.height()));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(Look::font(9.75, false, true));
+    label->setAccessibleName(text);
+    return label;
+}
+
+LinkQuor::LinkQuor(Services &services, QWidget *parent)
+    : LinkLabel(services, {3600, 855}, parent)
+{
+    auto *imgLogo = new QLabel(this);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setGeometry(twipsToPixels(0, 0, 3540, 825));
+    imgLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    imgLogo->setPixmap(QPixmap(QStringLiteral(":/assets/school-logo.png")));
+    imgLogo->setAccessibleName(Contacts::schoolName.toString());
+    connect(&clickable(*imgLogo), &ClickWatcher::clicked, this, &LinkQuor::imgLogo_Click);
+}
+
+void LinkQuor::imgLogo_Click()
+{
+    navigateTo(Contacts::schoolWebHost.toString());
+}
+
+LinkQuor2::LinkQuor2(Services &services, QWidget *parent)
+    : LinkLabel(services, {2280, 285}, parent)
+{
+    auto *label1 = addLabel1(Contacts::schoolName.toString(), {2295, 255});
+    connect(&clickable(*label1), &ClickWatcher::clicked, this, &LinkQuor2::Label1_Click);
+}
+
+void LinkQuor2::Label1_Click()
+{
+    navigateTo(Contacts::schoolWebHost.toString());
+}
+
+MailBrasko::MailBrasko(Services &services, QWidget *parent)
+    : LinkLabel(services, {3210, 315}, parent)
+{
+    auto *label1 = addLabel1(Contacts::teacherMail.toString(), {3135, 255});
+    connect(&clickable(*label1), &ClickWatcher::clicked, this, &MailBrasko::Label1_Click);
+}
+
+void MailBrasko::Label1_Click()
+{
+    navigateTo(mailto(Contacts::teacherMail));
+}
+
+MailTeam::MailTeam(Services &services, QWidget *parent)
+    : LinkLabel(services, {3210, 315}, parent)
+{
+    auto *label1 = addLabel1(Contacts::teamMail.toString(), {3135, 255});
+    connect(&clickable(*label1), &ClickWatcher::clicked, this, &MailTeam::Label1_Click);
+}
+
+void MailTeam::Label1_Click()
+{
+    navigateTo(mailto(Contacts::teamMail));
+}
