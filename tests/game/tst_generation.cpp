@@ -257,6 +257,13 @@ void TestGeneration::noBoxTickedKeepsTheLastMode()
     QCOMPARE(state.Rechenart(), 5);
     for (int card = 0; card < state.layout().cards(); ++card)
         QCOMPARE(std::to_string(evaluate(state.caption(card))), state.tag(card));
+
+    // A board that never had a box ticked still deals exercises that read correctly.
+    BoardState fresh(boardLayout(BoardId::frm3x4));
+    fresh.deal(Operations{}, true, random.source());
+    QCOMPARE(fresh.Rechenart(), 0);
+    for (int card = 0; card < fresh.layout().cards(); ++card)
+        QCOMPARE(std::to_string(evaluate(fresh.caption(card))), fresh.tag(card));
 }
 
 void TestGeneration::subtractionAtTheLimit_data()
