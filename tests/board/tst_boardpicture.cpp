@@ -1,0 +1,252 @@
+#include "boardplay.h"
+#include "fakeservices.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <optional>
+
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace BoardPlay;
+
+namespace {
+
+enum class PictureFile {
+    NoFolder,
+    OtherNumberOnly,
+    Empty,
+    Truncated,
+    Png,
+    Text,
+    Folder,
+    Unreadable,
+    HugeHeader,
+    NamedPipe,
+};
+
+// Picture number 7: rand(20) of the first random value.
+constexpr double drawsSeven = 0.36;
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, 95);
+    return bytes;
+}
+
+// Green on the left half, blue on the right: shows where the picture's middle lands.
+QByteArray twoHalves(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, size.width() / 2, size.height(), QColor(0, 200, 0));
+    painter.fillRect(size.width() / 2, 0, size.width() - size.width() / 2, size.height(), QColor(0, 0, 200));
+    painter.end();
+    return encoded(image, "JPEG");
+}
+
+// The frame header of a baseline JPEG claims 60000 x 60000 pixels; the data stays small.
+QByteArray withHugeHeader(QByteArray jpeg)
+{
+    const qsizetype frame = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+    Q_ASSERT(frame > 0);
+    const char huge[] = {char(0xEA), char(0x60), char(0xEA), char(0x60)};
+    jpeg.replace(frame + 5, 4, huge, 4);
+    return jpeg;
+}
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Root may read any file whatever its mode; take the file rights of "nobody" meanwhile.
+class AccessAsNobody
+{
+public:
+    AccessAsNobody()
+        : m_root(::geteuid() == 0)
+    {
+        if (m_root)
+            ::setfsuid(65534);
+    }
+    ~AccessAsNobody()
+    {
+        if (m_root)
+            ::setfsuid(0);
+    }
+    AccessAsNobody(const AccessAsNobody &) = delete;
+    AccessAsNobody &operator=(const AccessAsNobody &) = delete;
+
+private:
+    bool m_root;
+};
+
+QImage shownPicture(FormWindow *board)
+{
+    const auto *imgBild = board ? board->findChild<QLabel *>(QStringLiteral("imgBild")) : nullptr;
+    return imgBild ? imgBild->pixmap().toImage() : QImage();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(PictureFile)
+
+class TestBoardPicture : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void pictureFillsTheAreaWhateverItsShape_data();
+    void pictureFillsTheAreaWhateverItsShape();
+    void badFileKeepsTheDefaultPicture_data();
+    void badFileKeepsTheDefaultPicture();
+
+private:
+    // Opens frm3x4 with picture number 7 and the program in `folder`.
+    QImage openWithPictures(const QString &folder);
+
+    std::optional<FakeServices> m_services;
+    std::optional<Forms> m_forms;
+    QImage m_defaultPicture;
+};
+
+QImage TestBoardPicture::openWithPictures(const QString &folder)
+{
+    m_forms.reset();
+    m_services.emplace();
+    m_services->folder = folder;
+    m_services->scriptedRandom = {drawsSeven};
+    m_forms.emplace(*m_services);
+    FormWindow *board = openBoard(*m_forms, zorbel::BoardId::frm3x4);
+    return shownPicture(board);
+}
+
+void TestBoardPicture::initTestCase()
+{
+    QTemporaryDir empty;
+    m_defaultPicture = openWithPictures(empty.path());
+    QCOMPARE(m_defaultPicture.size(), QSize(513, 384));
+}
+
+void TestBoardPicture::pictureFillsTheAreaWhateverItsShape_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("800 x 600 like the default") << QSize(800, 600);
+    QTest::newRow("1024 x 768") << QSize(1024, 768);
+    QTest::newRow("square 300 x 300") << QSize(300, 300);
+    QTest::newRow("4000 x 3000 photo") << QSize(4000, 3000);
+    QTest::newRow("tall 200 x 900") << QSize(200, 900);
+}
+
+// Bilder/picture<number>.jpg of any size fills the picture area exactly, stretched.
+void TestBoardPicture::pictureFillsTheAreaWhateverItsShape()
+{
+    QFETCH(QSize, size);
+    QTemporaryDir program;
+    QVERIFY(QDir(program.path()).mkdir(QStringLiteral("Bilder")));
+    QVERIFY(write(program.filePath(QStringLiteral("Bilder/picture7.jpg")), twoHalves(size)));
+
+    const QImage shown = openWithPictures(program.path());
+    QCOMPARE(shown.size(), QSize(513, 384));
+    const auto isGreen = [](QColor c) { return c.green() > 150 && c.blue() < 60; };
+    const auto isBlue = [](QColor c) { return c.blue() > 150 && c.green() < 60; };
+    for (const int y : {2, 192, 381}) {
+        QVERIFY(isGreen(shown.pixelColor(2, y)));
+        QVERIFY(isGreen(shown.pixelColor(250, y)));
+        QVERIFY(isBlue(shown.pixelColor(262, y)));
+        QVERIFY(isBlue(shown.pixelColor(510, y)));
+    }
+    QVERIFY(m_services->messages.isEmpty());
+}
+
+void TestBoardPicture::badFileKeepsTheDefaultPicture_data()
+{
+    QTest::addColumn<PictureFile>("kind");
+    QTest::newRow("no Bilder folder") << PictureFile::NoFolder;
+    QTest::newRow("only another number's picture") << PictureFile::OtherNumberOnly;
+    QTest::newRow("zero bytes") << PictureFile::Empty;
+    QTest::newRow("JPEG cut off halfway") << PictureFile::Truncated;
+    QTest::newRow("PNG named .jpg") << PictureFile::Png;
+    QTest::newRow("text named .jpg") << PictureFile::Text;
+    QTest::newRow("folder named picture7.jpg") << PictureFile::Folder;
+    QTest::newRow("unreadable file") << PictureFile::Unreadable;
+    QTest::newRow("header claims 60000 x 60000") << PictureFile::HugeHeader;
+    QTest::newRow("named pipe that nobody writes") << PictureFile::NamedPipe;
+}
+
+// A picture file that cannot be used leaves the default picture, silently, and the game goes on.
+void TestBoardPicture::badFileKeepsTheDefaultPicture()
+{
+    QFETCH(PictureFile, kind);
+    QTemporaryDir program;
+    // Open to everyone, so that only the picture file's own mode can stand in the way.
+    QVERIFY(QFile::setPermissions(program.path(), QFileDevice::Permissions(0x7755)));
+    const QString bilder = program.filePath(QStringLiteral("Bilder"));
+    const QString path = program.filePath(QStringLiteral("Bilder/picture7.jpg"));
+    if (kind != PictureFile::NoFolder)
+        QVERIFY(QDir(program.path()).mkdir(QStringLiteral("Bilder")));
+
+    const QByteArray jpeg = twoHalves({640, 480});
+    switch (kind) {
+    case PictureFile::NoFolder:
+        break;
+    case PictureFile::OtherNumberOnly:
+        QVERIFY(write(program.filePath(QStringLiteral("Bilder/picture8.jpg")), jpeg));
+        break;
+    case PictureFile::Empty:
+        QVERIFY(write(path, {}));
+        break;
+    case PictureFile::Truncated:
+        QVERIFY(write(path, jpeg.left(jpeg.size() / 2)));
+        break;
+    case PictureFile::Png:
+        QVERIFY(write(path, encoded(QImage::fromData(jpeg), "PNG")));
+        break;
+    case PictureFile::Text:
+        QVERIFY(write(path, "Hier sollte ein Bild sein.\n"));
+        break;
+    case PictureFile::Folder:
+        QVERIFY(QDir(bilder).mkdir(QStringLiteral("picture7.jpg")));
+        break;
+    case PictureFile::Unreadable: {
+        QVERIFY(write(path, jpeg));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+        const AccessAsNobody nobody;
+        QVERIFY2(!QFile(path).open(QIODevice::ReadOnly), "the case needs a file this process cannot read");
+        break;
+    }
+    case PictureFile::HugeHeader:
+        QVERIFY(write(path, withHugeHeader(jpeg)));
+        break;
+    case PictureFile::NamedPipe:
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+        break;
+    }
+
+    std::optional<AccessAsNobody> nobody;
+    if (kind == PictureFile::Unreadable)
+        nobody.emplace();
+    const QImage shown = openWithPictures(program.path());
+    nobody.reset();
+
+    QCOMPARE(shown, m_defaultPicture);
+    QVERIFY(m_services->messages.isEmpty());
+    FormWindow *board = m_forms->frm3x4().window();
+    QVERIFY(board && board->isVisible());
+    QVERIFY(!tagOf(card(board, 0)).isEmpty());
+}
+
+QTEST_MAIN(TestBoardPicture)
+#include "tst_boardpicture.moc"
