@@ -86,8 +86,8 @@ void TestFrmAnleitung::lookOfTheWindow()
     forms.frmAnleitung().Show();
     FormWindow *window = forms.frmAnleitung().window();
     QCOMPARE(window->windowTitle(), QStringLiteral("Form1"));
+    QVERIFY(window->windowIcon().isNull());
     QCOMPARE(window->grab().toImage().pixelColor(2, 2), QColor(128, 128, 255));
-    QCOMPARE(lblAnleitung(forms.frmAnleitung())->font().pointSizeF(), 9.75);
 
     const auto *logo = window->findChild<QLabel *>(QStringLiteral("Image1"));
     QVERIFY(logo);
@@ -96,8 +96,6 @@ void TestFrmAnleitung::lookOfTheWindow()
     const auto *ende = window->findChild<QPushButton *>(QStringLiteral("cmdEnde"));
     QVERIFY(ende);
     QCOMPARE(ende->text(), QStringLiteral("Fertig gelesen"));
-    QCOMPARE(ende->font().family(), QStringLiteral("Comic Sans MS"));
-    QCOMPARE(ende->font().pointSizeF(), 14.25);
 }
 
 // Opening the window while it is open only brings the same window to the front.

@@ -1,6 +1,7 @@
 #include "geometry.h"
 #include "splashrun.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
@@ -23,6 +24,7 @@ private Q_SLOTS:
     void labelsShowTheirTextsInTheirFonts();
     void composedTextsBreakOneLinePerCarriageReturn();
     void titleAndDescriptionCentredByDesignWidth();
+    void windowCarriesTheProgramIcon();
 };
 
 // Without any input the one-minute timer leads on to the selection window.
@@ -221,6 +223,17 @@ void TestFrmSplash::titleAndDescriptionCentredByDesignWidth()
         QCOMPARE(control->width(), twipsToPixels(label.widthTwips));
         QCOMPARE(control->x(), (run.splash()->width() - control->width()) / 2);
     }
+}
+
+// The title bar and task bar show the program's icon, in the sizes the desktop asks for.
+void TestFrmSplash::windowCarriesTheProgramIcon()
+{
+    SplashRun run;
+    const QIcon icon = run.splash()->windowIcon();
+    QVERIFY(!icon.isNull());
+    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+    QVERIFY(icon.availableSizes().contains(QSize(64, 64)));
+    QCOMPARE(run.splash()->windowTitle(), QString());
 }
 
 QTEST_MAIN(TestFrmSplash)

@@ -14,7 +14,6 @@ private Q_SLOTS:
     void mailLabelsOpenTheAddressTheyShow_data();
     void mailLabelsOpenTheAddressTheyShow();
     void pointingHandOnlyOverTheLinks();
-    void textLinksAreUnderlined();
 };
 
 namespace {
@@ -112,18 +111,6 @@ void TestLinkLabels::pointingHandOnlyOverTheLinks()
     }
     for (const char *name : {"lblTitel", "lblQuor3", "Frame1", "LinkQuor1"})
         QCOMPARE(run.splash()->findChild<QWidget *>(QLatin1String(name))->cursor().shape(), Qt::ArrowCursor);
-}
-
-void TestLinkLabels::textLinksAreUnderlined()
-{
-    SplashRun run;
-    for (const char *link : {"LinkQuor21", "MailBrasko2", "MailTeam1"}) {
-        const QFont font = element(run, QLatin1String(link), QStringLiteral("Label1"))->font();
-        QCOMPARE(font.family(), QStringLiteral("Comic Sans MS"));
-        QCOMPARE(font.pointSizeF(), 9.75);
-        QVERIFY2(font.underline(), link);
-        QVERIFY2(!font.bold(), link);
-    }
 }
 
 QTEST_MAIN(TestLinkLabels)
