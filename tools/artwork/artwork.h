@@ -11,3 +11,7 @@ QImage drawSum();
 QImage drawIcon(int size);
 QImage drawHand();
 QImage drawSchoolLogo();
+
+// The pictures the program loads from its Bilder folder, numbered from 0.
+inline constexpr int boardPictureCount = 20;
+QImage drawBoardPicture(int number);

@@ -18,14 +18,14 @@ namespace {
 
 struct Picture
 {
-    const char *fileName;
+    QString fileName;
     std::function<QImage()> draw;
     int quality;
 };
 
 bool save(const QDir &folder, const Picture &picture)
 {
-    const QString path = folder.filePath(QString::fromLatin1(picture.fileName));
+    const QString path = folder.filePath(picture.fileName);
     QDir().mkpath(QFileInfo(path).path());
     const QImage image = picture.draw();
     if (!image.save(path, nullptr, picture.quality)) {
@@ -50,19 +50,21 @@ int main(int argc, char *argv[])
     }
     const QDir folder(arguments.at(1));
 
-    const std::vector<Picture> pictures = {
-        {"logo.png", drawLogo, -1},
-        {"board-default.jpg", drawDefaultBoard, 85},
-        {"sum.png", drawSum, -1},
-        {"icon.png", [] { return drawIcon(256); }, -1},
-        {"icon-16.png", [] { return drawIcon(16); }, -1},
-        {"icon-32.png", [] { return drawIcon(32); }, -1},
-        {"icon-48.png", [] { return drawIcon(48); }, -1},
-        {"icon-64.png", [] { return drawIcon(64); }, -1},
-        {"icon-128.png", [] { return drawIcon(128); }, -1},
-        {"hand.png", drawHand, -1},
-        {"school-logo.png", drawSchoolLogo, -1},
+    std::vector<Picture> pictures = {
+        {QStringLiteral("logo.png"), drawLogo, -1},
+        {QStringLiteral("board-default.jpg"), drawDefaultBoard, 85},
+        {QStringLiteral("sum.png"), drawSum, -1},
+        {QStringLiteral("icon.png"), [] { return drawIcon(256); }, -1},
+        {QStringLiteral("icon-16.png"), [] { return drawIcon(16); }, -1},
+        {QStringLiteral("icon-32.png"), [] { return drawIcon(32); }, -1},
+        {QStringLiteral("icon-48.png"), [] { return drawIcon(48); }, -1},
+        {QStringLiteral("icon-64.png"), [] { return drawIcon(64); }, -1},
+        {QStringLiteral("icon-128.png"), [] { return drawIcon(128); }, -1},
+        {QStringLiteral("hand.png"), drawHand, -1},
+        {QStringLiteral("school-logo.png"), drawSchoolLogo, -1},
     };
+    for (int number = 0; number < boardPictureCount; ++number)
+        pictures.push_back({QStringLiteral("Bilder/picture%1.jpg").arg(number), [number] { return drawBoardPicture(number); }, 85});
 
     bool ok = true;
     for (const Picture &picture : pictures)

@@ -106,6 +106,7 @@ void drawCloud(QPainter &painter, QPointF centre, qreal scale, QColor colour)
     cloud.addEllipse(centre + QPointF(55, 10) * scale, 28 * scale, 20 * scale);
     cloud.addRoundedRect(QRectF(centre + QPointF(-70, 0) * scale, QSizeF(150, 30) * scale),
                          15 * scale, 15 * scale);
+    cloud.setFillRule(Qt::WindingFill);
     cloud = cloud.simplified();
     painter.save();
     painter.setPen(Qt::NoPen);
@@ -240,6 +241,7 @@ void drawRoundTree(QPainter &painter, QPointF base, qreal height, QColor crown)
     leaves.addEllipse(middle + QPointF(-height * 0.2, height * 0.08), height * 0.2, height * 0.18);
     leaves.addEllipse(middle + QPointF(height * 0.2, height * 0.06), height * 0.21, height * 0.19);
     leaves.addEllipse(middle + QPointF(0, -height * 0.18), height * 0.2, height * 0.16);
+    leaves.setFillRule(Qt::WindingFill);
     leaves = leaves.simplified();
     painter.setPen(QPen(crown.darker(160), 2));
     QRadialGradient shade(middle - QPointF(height * 0.1, height * 0.15), height * 0.5);
@@ -247,6 +249,57 @@ void drawRoundTree(QPainter &painter, QPointF base, qreal height, QColor crown)
     shade.setColorAt(1.0, crown.darker(120));
     painter.setBrush(shade);
     painter.drawPath(leaves);
+    painter.restore();
+}
+
+void drawPalm(QPainter &painter, QPointF base, qreal height, qreal lean)
+{
+    painter.save();
+    const QPointF top = base + QPointF(lean, -height);
+    QPainterPath trunk(base + QPointF(-height * 0.06, 0));
+    trunk.quadTo(base + QPointF(lean * 0.2, -height * 0.5), top + QPointF(-height * 0.025, 0));
+    trunk.lineTo(top + QPointF(height * 0.025, 0));
+    trunk.quadTo(base + QPointF(lean * 0.2 + height * 0.07, -height * 0.5), base + QPointF(height * 0.06, 0));
+    trunk.closeSubpath();
+    painter.setPen(outline(2, QColor(90, 60, 30)));
+    painter.setBrush(QColor(170, 120, 60));
+    painter.drawPath(trunk);
+    painter.setPen(outline(2, QColor(30, 90, 30)));
+    painter.setBrush(QColor(60, 160, 60));
+    for (int i = 0; i < 7; ++i) {
+        const qreal angle = std::numbers::pi * (1.05 + i * 0.15);
+        const QPointF end = top + QPointF(std::cos(angle), std::sin(angle) * 0.5 + 0.35) * height * 0.55;
+        const QPointF bend = top + QPointF(std::cos(angle) * height * 0.3, -height * 0.12);
+        QPainterPath leaf(top);
+        leaf.quadTo(bend + QPointF(0, -height * 0.05), end);
+        leaf.quadTo(bend + QPointF(0, height * 0.05), top);
+        painter.drawPath(leaf);
+    }
+    painter.setBrush(QColor(110, 70, 30));
+    painter.drawEllipse(top + QPointF(-6, 8), 7, 7);
+    painter.drawEllipse(top + QPointF(7, 9), 7, 7);
+    painter.restore();
+}
+
+void drawButterfly(QPainter &painter, QPointF centre, qreal scale, QColor wings, QColor spots)
+{
+    painter.save();
+    painter.translate(centre);
+    painter.scale(scale, scale);
+    painter.setPen(outline(2));
+    for (const qreal side : {-1.0, 1.0}) {
+        painter.setBrush(wings);
+        painter.drawEllipse(QPointF(side * 22, -14), 22, 18);
+        painter.setBrush(wings.darker(115));
+        painter.drawEllipse(QPointF(side * 16, 14), 14, 13);
+        painter.setBrush(spots);
+        painter.drawEllipse(QPointF(side * 25, -16), 7, 7);
+    }
+    painter.setBrush(QColor(60, 40, 40));
+    painter.drawEllipse(QPointF(0, 0), 5, 24);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLine(QPointF(-2, -22), QPointF(-10, -38));
+    painter.drawLine(QPointF(2, -22), QPointF(10, -38));
     painter.restore();
 }
 

@@ -35,6 +35,8 @@ void drawFish(QPainter &painter, QPointF centre, qreal length, QColor body, QCol
 void drawFlower(QPainter &painter, QPointF centre, qreal radius, QColor petals, QColor heart);
 void drawFirTree(QPainter &painter, QPointF base, qreal height, QColor colour);
 void drawRoundTree(QPainter &painter, QPointF base, qreal height, QColor crown);
+void drawButterfly(QPainter &painter, QPointF centre, qreal scale, QColor wings, QColor spots);
+void drawPalm(QPainter &painter, QPointF base, qreal height, qreal lean);
 void drawStars(QPainter &painter, const QRectF &area, int count, QRandomGenerator &random);
 void drawStar(QPainter &painter, QPointF centre, qreal outer, qreal inner, int points);
 void drawEye(QPainter &painter, QPointF centre, qreal radius);
