@@ -64,7 +64,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("school-logo.png"), drawSchoolLogo, -1},
     };
     for (int number = 0; number < boardPictureCount; ++number)
-        pictures.push_back({QStringLiteral("Bilder/picture%1.jpg").arg(number), [number] { return drawBoardPicture(number); }, 85});
+        pictures.push_back(
+            {QStringLiteral("Bilder/picture%1.jpg").arg(number), [number] { return drawBoardPicture(number); }, 85});
 
     bool ok = true;
     for (const Picture &picture : pictures)

@@ -275,9 +275,11 @@ void drawPyramid(QPainter &painter, QPointF base, qreal half, qreal height)
     painter.save();
     painter.setPen(outline(2.5, QColor(150, 110, 60)));
     painter.setBrush(QColor(240, 200, 120));
-    painter.drawPolygon(QPolygonF({base + QPointF(-half, 0), base + QPointF(0, -height), base + QPointF(half * 0.3, 0)}));
+    painter.drawPolygon(
+        QPolygonF({base + QPointF(-half, 0), base + QPointF(0, -height), base + QPointF(half * 0.3, 0)}));
     painter.setBrush(QColor(205, 160, 90));
-    painter.drawPolygon(QPolygonF({base + QPointF(half * 0.3, 0), base + QPointF(0, -height), base + QPointF(half, 0)}));
+    painter.drawPolygon(
+        QPolygonF({base + QPointF(half * 0.3, 0), base + QPointF(0, -height), base + QPointF(half, 0)}));
     painter.restore();
 }
 
@@ -287,12 +289,15 @@ void drawCactus(QPainter &painter, QPointF base, qreal height)
     painter.setPen(outline(3, QColor(30, 90, 40)));
     painter.setBrush(QColor(70, 160, 80));
     const qreal w = height * 0.18;
-    painter.drawRoundedRect(QRectF(base.x() - height * 0.42, base.y() - height * 0.75, w * 0.8, height * 0.4), w * 0.4, w * 0.4);
-    painter.drawRoundedRect(QRectF(base.x() + height * 0.25, base.y() - height * 0.85, w * 0.8, height * 0.45), w * 0.4, w * 0.4);
-    painter.drawRoundedRect(QRectF(base.x() - height * 0.42, base.y() - height * 0.45, height * 0.4, w * 0.8), w * 0.4, w * 0.4);
-    painter.drawRoundedRect(QRectF(base.x(), base.y() - height * 0.5, height * 0.4, w * 0.8), w * 0.4, w * 0.4);
-    painter.drawRoundedRect(QRectF(base.x() - w / 2, base.y() - height, w, height), w / 2, w / 2);
-    painter.setBrush(QColor(255, 120, 160));
+    const auto limb = [&](qreal left, qreal top, qreal width, qreal tall) {
+        painter.drawRoundedRect(QRectF(base.x() + left * height, base.y() - top * height, width, tall),
+                                std::min(width, tall) / 2, std::min(width, tall) / 2);
+    };
+    limb(-0.42, 0.75, w * 0.8, height * 0.4);
+    limb(0.25, 0.85, w * 0.8, height * 0.45);
+    limb(-0.42, 0.45, height * 0.4, w * 0.8);
+    limb(0.0, 0.5, height * 0.4, w * 0.8);
+    limb(-0.09, 1.0, w, height);
     drawFlower(painter, QPointF(base.x(), base.y() - height), w * 0.4, QColor(255, 120, 160), QColor(255, 230, 80));
     painter.restore();
 }

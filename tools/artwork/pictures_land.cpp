@@ -39,7 +39,8 @@ void drawCow(QPainter &painter, QPointF at, qreal scale)
     painter.setBrush(QColor(60, 50, 45));
     painter.drawEllipse(QPointF(140, 64), 5, 8);
 
-    const QPainterPath body = smoothClosed({{0, 0}, {60, -8}, {128, 0}, {132, 35}, {118, 55}, {60, 58}, {5, 55}, {-5, 30}});
+    const QPainterPath body =
+        smoothClosed({{0, 0}, {60, -8}, {128, 0}, {132, 35}, {118, 55}, {60, 58}, {5, 55}, {-5, 30}});
     painter.setBrush(QColor(250, 250, 245));
     painter.drawPath(body);
     painter.save();

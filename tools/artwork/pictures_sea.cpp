@@ -15,7 +15,7 @@ void drawSea(QPainter &painter, qreal horizon, QColor far, QColor near)
     fillVertical(painter, QRectF(0, horizon, 800, 600 - horizon), {{0.0, far}, {1.0, near}});
     painter.save();
     painter.setPen(QPen(QColor(255, 255, 255, 120), 2.5, Qt::SolidLine, Qt::RoundCap));
-    QRandomGenerator random(horizon);
+    QRandomGenerator random{quint32(horizon)};
     for (int i = 0; i < 40; ++i) {
         const qreal y = horizon + 10 + random.bounded(600 - horizon);
         const qreal x = random.bounded(800.0);
@@ -202,14 +202,16 @@ QImage drawCoralReef()
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QRandomGenerator random(11);
-    fillVertical(painter, image.rect(), {{0.0, QColor(90, 220, 230)}, {0.6, QColor(20, 150, 200)}, {1.0, QColor(10, 90, 160)}});
+    fillVertical(painter, image.rect(),
+                 {{0.0, QColor(90, 220, 230)}, {0.6, QColor(20, 150, 200)}, {1.0, QColor(10, 90, 160)}});
     painter.setPen(Qt::NoPen);
     for (const qreal x : {120.0, 340.0, 600.0}) {
         QLinearGradient fade(0, 0, 0, 500);
         fade.setColorAt(0.0, QColor(255, 255, 255, 60));
         fade.setColorAt(1.0, QColor(255, 255, 255, 0));
         painter.setBrush(fade);
-        painter.drawPolygon(QPolygonF({QPointF(x, 0), QPointF(x + 50, 0), QPointF(x + 160, 500), QPointF(x + 40, 500)}));
+        painter.drawPolygon(
+            QPolygonF({QPointF(x, 0), QPointF(x + 50, 0), QPointF(x + 160, 500), QPointF(x + 40, 500)}));
     }
     fillPathVertical(painter, wavyBand(QRectF(0, 470, 800, 130), {500, 480, 495, 475, 490}),
                      {{0.0, QColor(250, 230, 170)}, {1.0, QColor(220, 190, 120)}});
@@ -261,7 +263,8 @@ QImage drawLighthouse()
 
     painter.setPen(outline(3, QColor(60, 55, 50)));
     painter.setBrush(QColor(130, 120, 110));
-    painter.drawPath(smoothClosed({{120, 520}, {160, 420}, {250, 390}, {360, 400}, {430, 450}, {450, 530}, {300, 560}}));
+    painter.drawPath(
+        smoothClosed({{120, 520}, {160, 420}, {250, 390}, {360, 400}, {430, 450}, {450, 530}, {300, 560}}));
     painter.setBrush(QColor(150, 140, 130));
     painter.drawPath(smoothClosed({{380, 500}, {430, 460}, {500, 470}, {520, 520}, {440, 545}}));
 
@@ -304,7 +307,8 @@ QImage drawSailboat()
     QImage image = boardCanvas();
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    fillVertical(painter, QRectF(0, 0, 800, 360), {{0.0, QColor(90, 70, 170)}, {0.5, QColor(240, 110, 120)}, {1.0, QColor(255, 200, 100)}});
+    fillVertical(painter, QRectF(0, 0, 800, 360),
+                 {{0.0, QColor(90, 70, 170)}, {0.5, QColor(240, 110, 120)}, {1.0, QColor(255, 200, 100)}});
     QRadialGradient glow(QPointF(560, 360), 260);
     glow.setColorAt(0.0, QColor(255, 240, 150, 200));
     glow.setColorAt(1.0, QColor(255, 240, 150, 0));

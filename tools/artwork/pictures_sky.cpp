@@ -189,7 +189,8 @@ QImage drawSpace()
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QRandomGenerator random(3);
-    fillVertical(painter, image.rect(), {{0.0, QColor(10, 10, 40)}, {0.6, QColor(40, 20, 90)}, {1.0, QColor(70, 30, 110)}});
+    fillVertical(painter, image.rect(),
+                 {{0.0, QColor(10, 10, 40)}, {0.6, QColor(40, 20, 90)}, {1.0, QColor(70, 30, 110)}});
     QRadialGradient haze(QPointF(300, 420), 300);
     haze.setColorAt(0.0, QColor(200, 80, 200, 70));
     haze.setColorAt(1.0, QColor(200, 80, 200, 0));

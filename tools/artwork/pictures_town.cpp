@@ -367,7 +367,8 @@ QImage drawCircus()
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QRandomGenerator random(37);
-    fillVertical(painter, image.rect(), {{0.0, QColor(60, 50, 140)}, {0.6, QColor(240, 130, 150)}, {1.0, QColor(255, 200, 140)}});
+    fillVertical(painter, image.rect(),
+                 {{0.0, QColor(60, 50, 140)}, {0.6, QColor(240, 130, 150)}, {1.0, QColor(255, 200, 140)}});
     drawStars(painter, QRectF(0, 0, 800, 200), 40, random);
     fillPathVertical(painter, wavyBand(QRectF(0, 470, 800, 130), {490, 480, 490, 478, 488}),
                      {{0.0, QColor(120, 190, 80)}, {1.0, QColor(80, 150, 60)}});
