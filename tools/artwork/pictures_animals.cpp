@@ -144,8 +144,12 @@ void drawElephant(QPainter &painter, QPointF at, qreal scale)
     trunk.closeSubpath();
     painter.drawPath(trunk);
     painter.drawEllipse(QPointF(-140, -50), 60, 55);
-    painter.setBrush(QColor(250, 190, 200));
+    painter.setBrush(skin.darker(105));
     painter.drawPath(smoothClosed({{-120, -95}, {-60, -100}, {-45, -30}, {-80, 20}, {-115, -10}}));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(245, 185, 195));
+    painter.drawPath(smoothClosed({{-105, -82}, {-68, -86}, {-58, -35}, {-80, 0}, {-100, -15}}));
+    painter.setPen(outline(3, QColor(60, 60, 80)));
     painter.setBrush(QColor(250, 250, 240));
     QPainterPath tusk(QPointF(-170, -10));
     tusk.quadTo(-195, 5, -200, -15);
@@ -343,7 +347,7 @@ QImage drawSavanna()
     fillPathVertical(painter, wavyBand(QRectF(0, 380, 800, 220), {410, 395, 405, 390, 400}),
                      {{0.0, QColor(220, 200, 100)}, {1.0, QColor(180, 160, 70)}});
     drawAcacia(painter, {620, 420}, 260);
-    drawGiraffe(painter, {250, 420}, 1.1);
+    drawGiraffe(painter, {230, 405}, 1.0);
     drawElephant(painter, {610, 440}, 0.95);
     painter.setPen(QPen(QColor(150, 130, 50), 3, Qt::SolidLine, Qt::RoundCap));
     QRandomGenerator random(29);

@@ -398,6 +398,16 @@ QImage drawCircus()
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(part);
     }
+    // A scalloped valance along the roof's lower edge.
+    painter.setPen(outline(2.5, QColor(100, 20, 30)));
+    painter.setBrush(QColor(250, 200, 40));
+    constexpr int scallops = 14;
+    for (int i = 0; i < scallops; ++i) {
+        const qreal t = (i + 0.5) / scallops;
+        const QPointF at = QPointF(660, 300) * (1 - t) * (1 - t) + QPointF(400, 340) * 2 * t * (1 - t)
+                           + QPointF(140, 300) * t * t;
+        painter.drawChord(QRectF(at.x() - 19, at.y() - 22, 38, 48), 180 * 16, 180 * 16);
+    }
     painter.setPen(outline(3, QColor(100, 20, 30)));
     painter.setBrush(QColor(60, 30, 60));
     QPainterPath door(QPointF(340, 500));
