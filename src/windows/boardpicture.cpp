@@ -8,8 +8,11 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPixmapCache>
+#include <QPromise>
+#include <QThreadPool>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -84,7 +87,7 @@ bool reachesEndOfImage(QByteArrayView data)
     return false;
 }
 
-QPixmap decode(const QByteArray &bytes, const QSize &size)
+QImage decode(const QByteArray &bytes, const QSize &size)
 {
     if (!reachesEndOfImage(bytes))
         return {};
@@ -99,15 +102,12 @@ QPixmap decode(const QByteArray &bytes, const QSize &size)
     if (source.isEmpty() || qint64(source.width()) * source.height() > maxSourcePixels)
         return {};
     reader.setScaledSize(size);
-    QImage image = reader.read();
-    if (image.isNull())
-        return {};
-    return QPixmap::fromImage(std::move(image));
+    return reader.read();
 }
 
 } // namespace
 
-QPixmap loadBoardPicture(const QString &path, const QSize &size)
+QImage decodeBoardPicture(const QString &path, const QSize &size)
 {
     // Only a regular file: a folder cannot be read, and a named pipe would block.
     if (size.isEmpty() || !QFileInfo(path).isFile())
@@ -122,13 +122,26 @@ QPixmap loadBoardPicture(const QString &path, const QSize &size)
     return decode(file.readAll(), size);
 }
 
+QFuture<QImage> decodeBoardPictureInBackground(const QString &path, const QSize &size)
+{
+    // The task holds only values and the promise, so it may outlive the board that asked.
+    auto promise = std::make_shared<QPromise<QImage>>();
+    QFuture<QImage> future = promise->future();
+    promise->start();
+    QThreadPool::globalInstance()->start([promise, path, size] {
+        promise->addResult(decodeBoardPicture(path, size));
+        promise->finish();
+    });
+    return future;
+}
+
 QPixmap defaultBoardPicture(const QSize &size)
 {
     const QString key = QStringLiteral("zorbel-board-default-%1x%2").arg(size.width()).arg(size.height());
     QPixmap picture;
     if (QPixmapCache::find(key, &picture))
         return picture;
-    picture = loadBoardPicture(defaultPicturePath, size);
+    picture = QPixmap::fromImage(decodeBoardPicture(defaultPicturePath, size));
     if (!picture.isNull())
         QPixmapCache::insert(key, picture);
     return picture;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFuture>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -8,8 +10,11 @@
 // stretched without keeping its aspect ratio, so that a large photo never lives in
 // memory at full size.
 
-// A null pixmap unless the file is a complete JPEG of a sane size that decodes.
-QPixmap loadBoardPicture(const QString &path, const QSize &size);
+// A null image unless the file is a complete JPEG of a sane size that decodes.
+QImage decodeBoardPicture(const QString &path, const QSize &size);
+
+// The same on a worker thread: a large photo takes several frames to decode.
+QFuture<QImage> decodeBoardPictureInBackground(const QString &path, const QSize &size);
 
 // The picture the program carries for every board; null when it carries none.
 QPixmap defaultBoardPicture(const QSize &size);

@@ -13,8 +13,10 @@
 #include "services.h"
 
 #include <QDir>
+#include <QFutureWatcher>
 #include <QLabel>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -45,6 +47,8 @@ public:
     QLabel *imgBild;
     GraphicalButton *cmdEnde;
     std::vector<GraphicalButton *> cmdaufgabe;
+    // The picture file still being decoded for imgBild, or nullptr.
+    QFutureWatcher<QImage> *pictureLoad = nullptr;
 };
 
 BoardFormWindow::BoardFormWindow(const zorbel::BoardLayout &layout)
@@ -123,10 +127,27 @@ void BoardWindow::loadPicture(BoardFormWindow &board)
 {
     const QString path = QDir(services().programFolder())
                              .filePath(QStringLiteral("Bilder/picture%1.jpg").arg(m_state.Bildnummer()));
+    // The cards hide the whole picture until the first pair goes, so the board need
+    // not wait for a large photo to decode before it opens.
+    board.pictureLoad = new QFutureWatcher<QImage>(&board);
+    connect(board.pictureLoad, &QFutureWatcherBase::finished, &board, [this, window = &board] {
+        if (ui() == window)
+            showLoadedPicture(*window);
+    });
+    board.pictureLoad->setFuture(decodeBoardPictureInBackground(path, board.imgBild->size()));
+}
+
+void BoardWindow::showLoadedPicture(BoardFormWindow &board)
+{
+    QFutureWatcher<QImage> *load = std::exchange(board.pictureLoad, nullptr);
+    if (!load)
+        return;
+    load->waitForFinished();
+    const QImage picture = load->result();
+    load->deleteLater();
     // A file that cannot be used leaves the default picture, without a word.
-    const QPixmap picture = loadBoardPicture(path, board.imgBild->size());
     if (!picture.isNull())
-        board.imgBild->setPixmap(picture);
+        board.imgBild->setPixmap(QPixmap::fromImage(picture));
 }
 
 void BoardWindow::showExercises(BoardFormWindow &board)
@@ -174,6 +195,8 @@ void BoardWindow::cmdaufgabe_Click(int index)
         return;
     case zorbel::ClickResult::Match: {
         GraphicalButton *partner = board->cmdaufgabe[static_cast<std::size_t>(marked)];
+        // The picture shows from here on: it must be the loaded one.
+        showLoadedPicture(*board);
         clicked->setBackColor(cardColour);
         partner->setBackColor(cardColour);
         clicked->setVisible(false);

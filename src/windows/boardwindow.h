@@ -26,11 +26,12 @@ private:
     void cmdaufgabe_Click(int index);
     void cmdEnde_Click();
 
-    void loadPicture(BoardFormWindow &ui);
-    void showExercises(BoardFormWindow &ui);
+    void loadPicture(BoardFormWindow &board);
+    void showLoadedPicture(BoardFormWindow &board);
+    void showExercises(BoardFormWindow &board);
     void endOfGame();
     // The card with the marked colour other than `except`, or -1.
-    int markedCard(const BoardFormWindow &ui, int except) const;
+    int markedCard(const BoardFormWindow &board, int except) const;
     // The loaded window with its controls, or nullptr.
     BoardFormWindow *ui() const;
 

@@ -10,7 +10,6 @@
 
 #include <optional>
 
-#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,20 +69,20 @@ bool write(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// Root may read any file whatever its mode; take the file rights of "nobody" meanwhile.
+// Root may read any file whatever its mode; act as "nobody" meanwhile, in every thread.
 class AccessAsNobody
 {
 public:
     AccessAsNobody()
         : m_root(::geteuid() == 0)
     {
-        if (m_root)
-            ::setfsuid(65534);
+        if (m_root && ::seteuid(65534) != 0)
+            m_root = false;
     }
     ~AccessAsNobody()
     {
-        if (m_root)
-            ::setfsuid(0);
+        if (m_root && ::seteuid(0) != 0)
+            qFatal("cannot return to root");
     }
     AccessAsNobody(const AccessAsNobody &) = delete;
     AccessAsNobody &operator=(const AccessAsNobody &) = delete;
@@ -92,10 +91,21 @@ private:
     bool m_root;
 };
 
+// The picture as the player gets to see it: once a pair has gone, through its cells.
 QImage shownPicture(FormWindow *board)
 {
     const auto *imgBild = board ? board->findChild<QLabel *>(QStringLiteral("imgBild")) : nullptr;
-    return imgBild ? imgBild->pixmap().toImage() : QImage();
+    if (!imgBild)
+        return {};
+    const auto pair = matchingPairs(board, 12).first();
+    click(card(board, pair.first));
+    click(card(board, pair.second));
+    const QImage picture = imgBild->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    // Neighbours overlap a cell's edges by a pixel.
+    const QRect inside = card(board, pair.first)->geometry().adjusted(2, 2, -2, -2);
+    if (board->grab(inside).toImage().convertToFormat(QImage::Format_RGB32) != picture.copy(inside))
+        return {};
+    return picture;
 }
 
 } // namespace
@@ -110,6 +120,7 @@ private Q_SLOTS:
     void initTestCase();
     void pictureFillsTheAreaWhateverItsShape_data();
     void pictureFillsTheAreaWhateverItsShape();
+    void pictureArrivesWhileTheCardsCoverIt();
     void badFileKeepsTheDefaultPicture_data();
     void badFileKeepsTheDefaultPicture();
 
@@ -169,6 +180,23 @@ void TestBoardPicture::pictureFillsTheAreaWhateverItsShape()
         QVERIFY(isBlue(shown.pixelColor(510, y)));
     }
     QVERIFY(m_services->messages.isEmpty());
+}
+
+// The board opens before a photo has decoded; the photo follows on its own, under the cards.
+void TestBoardPicture::pictureArrivesWhileTheCardsCoverIt()
+{
+    QTemporaryDir program;
+    QVERIFY(QDir(program.path()).mkdir(QStringLiteral("Bilder")));
+    QVERIFY(write(program.filePath(QStringLiteral("Bilder/picture7.jpg")), twoHalves({4000, 3000})));
+    FakeServices services;
+    services.folder = program.path();
+    services.scriptedRandom = {drawsSeven};
+    Forms forms(services);
+    FormWindow *board = openBoard(forms, zorbel::BoardId::frm3x4);
+    const auto *imgBild = board->findChild<QLabel *>(QStringLiteral("imgBild"));
+    QTRY_COMPARE(imgBild->pixmap().toImage().pixelColor(2, 2).green() > 150, true);
+    for (int index = 0; index < 12; ++index)
+        QVERIFY(card(board, index)->isVisible());
 }
 
 void TestBoardPicture::badFileKeepsTheDefaultPicture_data()
