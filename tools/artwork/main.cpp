@@ -4,7 +4,8 @@
 // zorbel_artwork, then run it with the assets folder as its only argument:
 //     zorbel_artwork assets
 // It needs no display (it uses the offscreen platform) and draws the same pictures
-// on every run, so a changed file in the assets folder means a changed drawing.
+// on every run, so a changed file in the assets folder means a changed drawing. The
+// lettering uses the Comic Neue font, which must be installed.
 
 #include "artwork.h"
 

@@ -31,6 +31,8 @@ void drawLindenLeaf(QPainter &painter, QPointF stem, qreal size, qreal degrees, 
 
 } // namespace
 
+// The name is the one in src/controls/contacts.h; a school that puts its own name
+// there replaces this logo as well.
 QImage drawSchoolLogo()
 {
     QImage image(236, 55, QImage::Format_ARGB32_Premultiplied);
