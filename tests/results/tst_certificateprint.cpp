@@ -5,7 +5,9 @@
 #include "qtservices.h"
 #include "selectionsteps.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
@@ -43,9 +45,15 @@ QString cupsPdfOutputFolder()
     return folder;
 }
 
-QStringList pdfsIn(const QString &folder)
+// cups-pdf may reuse a file name, so a new page is told by its time, not its name; newest first.
+QStringList pdfsWrittenSince(const QString &folder, const QDateTime &since)
 {
-    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+    QStringList result;
+    for (const QFileInfo &file : QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time)) {
+        if (file.lastModified() >= since)
+            result.append(file.filePath());
+    }
+    return result;
 }
 
 QString run(const QString &program, const QStringList &arguments)
@@ -97,7 +105,8 @@ void TestCertificatePrint::printsOneUndistortedCentredPage()
         QSKIP("pdfinfo and pdftoppm (poppler-utils) are needed to read the printed page.");
 
     const QString outputFolder = cupsPdfOutputFolder();
-    const QStringList before = pdfsIn(outputFolder);
+    // File times have whole seconds on some file systems.
+    const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
 
     QtServices services;
     Forms forms(services);
@@ -112,14 +121,12 @@ void TestCertificatePrint::printsOneUndistortedCentredPage()
     QString info;
     QTRY_VERIFY_WITH_TIMEOUT(
         [&] {
-            for (const QString &name : pdfsIn(outputFolder)) {
-                if (before.contains(name))
-                    continue;
-                pdf = QDir(outputFolder).filePath(name);
-                info = run(QStringLiteral("pdfinfo"), {pdf});
-                return info.contains(QStringLiteral("Pages:"));
-            }
-            return false;
+            const QStringList written = pdfsWrittenSince(outputFolder, started);
+            if (written.isEmpty())
+                return false;
+            pdf = written.first();
+            info = run(QStringLiteral("pdfinfo"), {pdf});
+            return info.contains(QStringLiteral("Pages:"));
         }(),
         90000);
     const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
