@@ -38,6 +38,9 @@ void drawSauropod(QPainter &painter, QPointF at, qreal scale)
     painter.setBrush(skin.darker(115));
     painter.drawRoundedRect(QRectF(-60, 20, 34, 90), 14, 14);
     painter.drawRoundedRect(QRectF(60, 20, 34, 90), 14, 14);
+    painter.setBrush(skin);
+    painter.drawRoundedRect(QRectF(-40, 30, 36, 95), 15, 15);
+    painter.drawRoundedRect(QRectF(85, 30, 36, 95), 15, 15);
     QPainterPath shape(QPointF(-270, 60));
     shape.cubicTo(-200, 40, -140, -10, -80, -30);
     shape.cubicTo(-20, -60, 80, -50, 120, -20);
@@ -52,9 +55,6 @@ void drawSauropod(QPainter &painter, QPointF at, qreal scale)
     shade.setColorAt(1.0, skin.darker(110));
     painter.setBrush(shade);
     painter.drawPath(shape);
-    painter.setBrush(skin);
-    painter.drawRoundedRect(QRectF(-40, 30, 36, 95), 15, 15);
-    painter.drawRoundedRect(QRectF(85, 30, 36, 95), 15, 15);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(250, 230, 140));
     painter.drawPath(smoothClosed({{-60, 45}, {40, 65}, {130, 30}, {110, 70}, {20, 80}, {-70, 60}}));
