@@ -62,7 +62,7 @@ bool chooseOption(const QString &name)
     return arrowTo(name);
 }
 
-// The visible cards of a board paired by equal results.
+// The cards of a fresh board paired by equal results.
 QList<QPair<QString, QString>> matchingPairs(QWidget *board, int cards)
 {
     QList<QPair<QString, QString>> pairs;
