@@ -159,6 +159,9 @@ void Snapshots::playBoard(BoardId id, bool firstGame)
     const bool small = layout.variant == zorbel::Variant::Small;
     click(auswahl, QStringLiteral("optKlasse(%1)").arg(small ? 1 : 3));
     click(auswahl, QStringLiteral("optLevel(%1)").arg(static_cast<int>(id) % 3));
+    // The later large boards add multiplication, then division, whose captions run widest.
+    if (id == BoardId::frm8x5 || id == BoardId::frm8x8)
+        click(auswahl, QStringLiteral("chkRechenart(%1)").arg(id == BoardId::frm8x5 ? 2 : 3));
     click(auswahl, QStringLiteral("cmdOK"));
 
     const auto cardName = [](int index) { return QStringLiteral("cmdaufgabe(%1)").arg(index); };
