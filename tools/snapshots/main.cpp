@@ -272,6 +272,7 @@ int main(int argc, char *argv[])
     }
     FakeServices services;
     services.folder = arguments[1];
+    services.version = {SNAPSHOT_VERSION_MAJOR, SNAPSHOT_VERSION_MINOR, SNAPSHOT_VERSION_PATCH};
     Snapshots snapshots(services, arguments[2]);
     return snapshots.run();
 }
