@@ -25,7 +25,7 @@
 #include <QMessageBox>
 #include <QPair>
 #include <QTest>
-#include <QTextStream>
+#include <QVariant>
 
 #include <algorithm>
 #include <cstdio>
@@ -130,21 +130,21 @@ void Snapshots::fillSelection()
 QList<QPair<int, int>> matchingPairs(QWidget *board, int cards)
 {
     QList<QPair<int, int>> pairs;
-    QList<QAbstractButton *> open;
+    QList<QPair<int, QVariant>> open;
     for (int index = 0; index < cards; ++index) {
-        auto *card = board->findChild<QAbstractButton *>(QStringLiteral("cmdaufgabe(%1)").arg(index));
+        const auto *card = board->findChild<QAbstractButton *>(QStringLiteral("cmdaufgabe(%1)").arg(index));
         if (!card || !card->isVisible())
             continue;
-        bool paired = false;
-        for (qsizetype k = 0; k < open.size() && !paired; ++k) {
-            if (open[k]->property("Tag") == card->property("Tag")) {
-                pairs.append({open[k]->objectName().section(QLatin1Char('('), 1).chopped(1).toInt(), index});
-                open.removeAt(k);
-                paired = true;
-            }
+        const QVariant tag = card->property("Tag");
+        const auto partner = std::find_if(open.begin(), open.end(), [&tag](const auto &candidate) {
+            return candidate.second == tag;
+        });
+        if (partner == open.end()) {
+            open.append({index, tag});
+            continue;
         }
-        if (!paired)
-            open.append(card);
+        pairs.append({partner->first, index});
+        open.erase(partner);
     }
     return pairs;
 }
