@@ -23,6 +23,7 @@ void TestNames::namesReachTheCertificateUnchanged_data()
     QTest::addColumn<bool>("typed");
 
     QTest::newRow("10000 characters") << QString(10000, u'M') << QString(10000, u'x') << false;
+    QTest::newRow("40000 characters, past a line edit's usual 32767") << QString(40000, u'M') << QStringLiteral("Kurz") << false;
     QTest::newRow("10000 characters with blanks, wrapping")
         << QStringLiteral("Anna ").repeated(2000) << QStringLiteral("Berg ").repeated(2000) << false;
     QTest::newRow("emoji outside the basic plane") << QStringLiteral("Lina 🦄🐙") << QStringLiteral("👨‍👩‍👧 Nguyễn") << false;
