@@ -188,7 +188,8 @@ void BoardWindow::cmdaufgabe_Click(int index)
     case zorbel::ClickResult::WrongPair:
         // The player sees the message while the first card is still the red one.
         services().messageBox(QStringLiteral("Leider falsch!"), QStringLiteral("Schade!"));
-        if (!ui())
+        // The program may have ended while the box was open.
+        if (ui() != board)
             return;
         clicked->setBackColor(markedColour);
         board->cmdaufgabe[static_cast<std::size_t>(marked)]->setBackColor(cardColour);
