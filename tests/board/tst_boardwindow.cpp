@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QHash>
 #include <QLabel>
-#include <QPointer>
 #include <QRegion>
 #include <QScreen>
 
