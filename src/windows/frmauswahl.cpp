@@ -10,8 +10,10 @@
 #include "look.h"
 
 #include <QLabel>
-#include <algorithm>
 #include <QLineEdit>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -137,6 +139,8 @@ QLineEdit *AuswahlWindow::textBox(const char *name, const QString &text, const Q
 {
     auto *result = place(new QLineEdit(text, this), QLatin1String(name), twips, pointSize);
     result->setAlignment(Qt::AlignCenter);
+    // The names take any text; a line edit would otherwise stop at 32767 characters.
+    result->setMaxLength(std::numeric_limits<int>::max());
     result->setAccessibleName(text);
     return result;
 }
