@@ -264,7 +264,7 @@ void TestBoardWindow::equalResultsMatchInAnyTwo()
     QVERIFY(services.messages.isEmpty());
 }
 
-// A matched pair vanishes and shows the picture in its cells; a click there does nothing.
+// A matched pair vanishes and shows the picture in its cells; neither click nor Tab reaches it.
 void TestBoardWindow::matchUncoversThePicture()
 {
     FakeServices services;
@@ -285,6 +285,18 @@ void TestBoardWindow::matchUncoversThePicture()
         if (index != pair.first && index != pair.second)
             QCOMPARE(colourOf(card(board, index)), cardColour);
     }
+
+    // Tab walks the 14 cards left and returns to cmdEnde without touching the vanished two.
+    QVERIFY(QTest::qWaitForWindowActive(board));
+    board->findChild<QWidget *>(QStringLiteral("cmdEnde"))->setFocus();
+    QStringList reached;
+    for (int step = 0; step < 15; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(reached.indexOf(QStringLiteral("cmdEnde")), 14);
+    QVERIFY(!reached.contains(card(board, pair.first)->objectName()));
+    QVERIFY(!reached.contains(card(board, pair.second)->objectName()));
 }
 
 void TestBoardWindow::endingTheGameEarly_data()
