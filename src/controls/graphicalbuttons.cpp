@@ -55,6 +55,8 @@ GraphicalButton::GraphicalButton(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
     , m_backColor(palette().color(QPalette::Button))
 {
+    // Enter presses the focused button, as Space does.
+    setAutoDefault(true);
 }
 
 void GraphicalButton::setBackColor(const QColor &colour)

@@ -91,6 +91,8 @@ AnleitungWindow::AnleitungWindow()
     cmdEnde->setGeometry(pixels({8280, 7560, 2175, 495}));
     cmdEnde->setFont(Look::font(14.25));
     cmdEnde->setAccessibleName(cmdEnde->text());
+    // Enter closes the window as Space does.
+    cmdEnde->setAutoDefault(true);
 }
 
 FrmAnleitung::FrmAnleitung(Forms &forms)

@@ -5,6 +5,7 @@
 #include "frmurkunde.h"
 #include "frmweiter.h"
 #include "geometry.h"
+#include "graphicalbuttons.h"
 #include "look.h"
 #include "printlayout.h"
 #include "services.h"
@@ -15,9 +16,9 @@
 
 namespace {
 
-QPushButton *makeButton(QWidget &parent, const QString &objectName, const QString &caption, const QRect &twips)
+GraphicalButton *makeButton(QWidget &parent, const QString &objectName, const QString &caption, const QRect &twips)
 {
-    auto *button = new QPushButton(caption, &parent);
+    auto *button = new GraphicalButton(caption, &parent);
     button->setObjectName(objectName);
     button->setAccessibleName(caption);
     button->setFont(Look::font(14.25));
@@ -50,8 +51,8 @@ public:
         cmdDruck->setFocus();
     }
 
-    QPushButton *cmdDruck = nullptr;
-    QPushButton *cmdKeinDruck = nullptr;
+    GraphicalButton *cmdDruck = nullptr;
+    GraphicalButton *cmdKeinDruck = nullptr;
     QLabel *picHiddenPict = nullptr;
 };
 
