@@ -135,13 +135,15 @@ QFuture<QImage> decodeBoardPictureInBackground(const QString &path, const QSize 
     return future;
 }
 
-QPixmap defaultBoardPicture(const QSize &size)
+QPixmap defaultBoardPicture(const QSize &size, qreal devicePixelRatio)
 {
-    const QString key = QStringLiteral("zorbel-board-default-%1x%2").arg(size.width()).arg(size.height());
+    const QSize pixels = size * devicePixelRatio;
+    const QString key = QStringLiteral("zorbel-board-default-%1x%2").arg(pixels.width()).arg(pixels.height());
     QPixmap picture;
     if (QPixmapCache::find(key, &picture))
         return picture;
-    picture = QPixmap::fromImage(decodeBoardPicture(defaultPicturePath, size));
+    picture = QPixmap::fromImage(decodeBoardPicture(defaultPicturePath, pixels));
+    picture.setDevicePixelRatio(devicePixelRatio);
     if (!picture.isNull())
         QPixmapCache::insert(key, picture);
     return picture;

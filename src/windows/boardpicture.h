@@ -16,5 +16,6 @@ QImage decodeBoardPicture(const QString &path, const QSize &size);
 // The same on a worker thread: a large photo takes several frames to decode.
 QFuture<QImage> decodeBoardPictureInBackground(const QString &path, const QSize &size);
 
-// The picture the program carries for every board; null when it carries none.
-QPixmap defaultBoardPicture(const QSize &size);
+// The picture the program carries for every board, `size` in device-independent pixels
+// drawn at the screen's `devicePixelRatio`; null when it carries none.
+QPixmap defaultBoardPicture(const QSize &size, qreal devicePixelRatio);

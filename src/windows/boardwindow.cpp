@@ -29,6 +29,13 @@ QRect pixels(const zorbel::TwipsRect &twips)
     return twipsToPixels(twips.left, twips.top, twips.width, twips.height);
 }
 
+// The colour is the marking; a screen reader hears it as the card's description.
+void setMarked(GraphicalButton &card, bool marked)
+{
+    card.setBackColor(marked ? markedColour : cardColour);
+    card.setAccessibleDescription(marked ? QStringLiteral("markiert") : QString());
+}
+
 TitleButtons titleButtonsOf(const zorbel::BoardLayout &layout)
 {
     const bool lessOne = layout.id == zorbel::BoardId::frm3x4 || layout.id == zorbel::BoardId::frm4x4;
@@ -61,15 +68,13 @@ BoardFormWindow::BoardFormWindow(const zorbel::BoardLayout &layout)
     imgBild->setObjectName(QStringLiteral("imgBild"));
     imgBild->setAccessibleName(QStringLiteral("Bild"));
     imgBild->setGeometry(pixels(layout.picture));
-    imgBild->setPixmap(defaultBoardPicture(imgBild->size()));
+    imgBild->setPixmap(defaultBoardPicture(imgBild->size(), imgBild->devicePixelRatioF()));
 
     cmdEnde = new GraphicalButton(QStringLiteral("Spiel abbrechen!"), this);
     cmdEnde->setObjectName(QStringLiteral("cmdEnde"));
     cmdEnde->setAccessibleName(cmdEnde->text());
     cmdEnde->setFont(Look::font(14.25));
     cmdEnde->setGeometry(pixels(layout.endButton));
-    // Enter clicks the focused button, as Space does.
-    cmdEnde->setAutoDefault(true);
 
     const QFont cardFont = Look::font(layout.cardFontPoints);
     cmdaufgabe.reserve(static_cast<std::size_t>(layout.cards()));
@@ -78,7 +83,6 @@ BoardFormWindow::BoardFormWindow(const zorbel::BoardLayout &layout)
         card->setObjectName(QStringLiteral("cmdaufgabe(%1)").arg(index));
         card->setFont(cardFont);
         card->setBackColor(cardColour);
-        card->setAutoDefault(true);
         const zorbel::GridCell cell = zorbel::cellOfCard(layout, index);
         card->setGeometry(pixels({cell.column * layout.pitchX, cell.row * layout.pitchY, layout.cardWidth, layout.cardHeight}));
         cmdaufgabe.push_back(card);
@@ -134,7 +138,9 @@ void BoardWindow::loadPicture(BoardFormWindow &board)
         if (ui() == window)
             showLoadedPicture(*window);
     });
-    board.pictureLoad->setFuture(decodeBoardPictureInBackground(path, board.imgBild->size()));
+    // Decoded at the screen's own pixels, so that it stays sharp on a high-density display.
+    board.pictureLoad->setFuture(
+        decodeBoardPictureInBackground(path, board.imgBild->size() * board.imgBild->devicePixelRatioF()));
 }
 
 void BoardWindow::showLoadedPicture(BoardFormWindow &board)
@@ -146,8 +152,11 @@ void BoardWindow::showLoadedPicture(BoardFormWindow &board)
     const QImage picture = load->result();
     load->deleteLater();
     // A file that cannot be used leaves the default picture, without a word.
-    if (!picture.isNull())
-        board.imgBild->setPixmap(QPixmap::fromImage(picture));
+    if (picture.isNull())
+        return;
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    pixmap.setDevicePixelRatio(board.imgBild->devicePixelRatioF());
+    board.imgBild->setPixmap(pixmap);
 }
 
 void BoardWindow::showExercises(BoardFormWindow &board)
@@ -183,7 +192,7 @@ void BoardWindow::cmdaufgabe_Click(int index)
     const int marked = markedCard(*board, index);
     switch (zorbel::judgeClick(m_state, index, marked)) {
     case zorbel::ClickResult::Marked:
-        clicked->setBackColor(markedColour);
+        setMarked(*clicked, true);
         return;
     case zorbel::ClickResult::WrongPair:
         // The player sees the message while the first card is still the red one.
@@ -191,15 +200,15 @@ void BoardWindow::cmdaufgabe_Click(int index)
         // The program may have ended while the box was open.
         if (ui() != board)
             return;
-        clicked->setBackColor(markedColour);
-        board->cmdaufgabe[static_cast<std::size_t>(marked)]->setBackColor(cardColour);
+        setMarked(*clicked, true);
+        setMarked(*board->cmdaufgabe[static_cast<std::size_t>(marked)], false);
         return;
     case zorbel::ClickResult::Match: {
         GraphicalButton *partner = board->cmdaufgabe[static_cast<std::size_t>(marked)];
         // The picture shows from here on: it must be the loaded one.
         showLoadedPicture(*board);
-        clicked->setBackColor(cardColour);
-        partner->setBackColor(cardColour);
+        setMarked(*clicked, false);
+        setMarked(*partner, false);
         clicked->setVisible(false);
         partner->setVisible(false);
         m_state.removePair();

@@ -154,7 +154,8 @@ void TestBoardWindow::tabOrder()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdEnde"));
 }
 
-// All cards open light orange; the first click turns only the clicked card red.
+// All cards open light orange; the first click turns only the clicked card red,
+// and a screen reader hears which one is marked.
 void TestBoardWindow::cardsStartInTheirColourAndTheFirstClickMarks()
 {
     FakeServices services;
@@ -163,8 +164,10 @@ void TestBoardWindow::cardsStartInTheirColourAndTheFirstClickMarks()
     for (int index = 0; index < 12; ++index)
         QCOMPARE(colourOf(card(board, index)), cardColour);
     click(card(board, 5));
-    for (int index = 0; index < 12; ++index)
+    for (int index = 0; index < 12; ++index) {
         QCOMPARE(colourOf(card(board, index)), index == 5 ? markedColour : cardColour);
+        QCOMPARE(card(board, index)->accessibleDescription(), index == 5 ? QStringLiteral("markiert") : QString());
+    }
     QVERIFY(services.messages.isEmpty());
 }
 
