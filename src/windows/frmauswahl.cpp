@@ -1,6 +1,7 @@
 #include "frmauswahl.h"
 
 #include "boardwindow.h"
+#include "commandbutton.h"
 #include "forms.h"
 #include "frmanleitung.h"
 #include "frmdrucken.h"
@@ -156,7 +157,7 @@ QWidget *AuswahlWindow::frame(const char *name, const QRect &twips)
 
 GraphicalButton *AuswahlWindow::button(const char *name, const QString &caption, const QRect &twips)
 {
-    return place(new GraphicalButton(caption, this), QLatin1String(name), twips, 12);
+    return makeCommandButton(*this, QLatin1String(name), caption, twips, 12);
 }
 
 FrmAuswahl::FrmAuswahl(Forms &forms)

@@ -1,5 +1,6 @@
 #include "frmdrucken.h"
 
+#include "commandbutton.h"
 #include "forms.h"
 #include "frmauswahl.h"
 #include "frmurkunde.h"
@@ -14,20 +15,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-namespace {
-
-GraphicalButton *makeButton(QWidget &parent, const QString &objectName, const QString &caption, const QRect &twips)
-{
-    auto *button = new GraphicalButton(caption, &parent);
-    button->setObjectName(objectName);
-    button->setAccessibleName(caption);
-    button->setFont(Look::font(14.25));
-    button->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    return button;
-}
-
-} // namespace
-
 class DruckenWindow : public FormWindow
 {
 public:
@@ -37,8 +24,8 @@ public:
         setObjectName(QStringLiteral("frmDrucken"));
         Look::setBackground(*this, Look::desktop);
 
-        cmdDruck = makeButton(*this, QStringLiteral("cmdDruck"), QStringLiteral("Drucken"), {120, 120, 4935, 975});
-        cmdKeinDruck = makeButton(*this, QStringLiteral("cmdKeinDruck"), QStringLiteral("Nicht drucken"), {120, 1200, 4935, 975});
+        cmdDruck = makeCommandButton(*this, QStringLiteral("cmdDruck"), QStringLiteral("Drucken"), {120, 120, 4935, 975}, 14.25);
+        cmdKeinDruck = makeCommandButton(*this, QStringLiteral("cmdKeinDruck"), QStringLiteral("Nicht drucken"), {120, 1200, 4935, 975}, 14.25);
 
         // Holds the captured certificate between the clipboard and the printer.
         picHiddenPict = new QLabel(this);

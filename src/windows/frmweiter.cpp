@@ -1,24 +1,10 @@
 #include "frmweiter.h"
 
+#include "commandbutton.h"
 #include "forms.h"
 #include "frmauswahl.h"
-#include "geometry.h"
 #include "graphicalbuttons.h"
 #include "look.h"
-
-namespace {
-
-GraphicalButton *makeButton(QWidget &parent, const QString &objectName, const QString &caption, const QRect &twips)
-{
-    auto *button = new GraphicalButton(caption, &parent);
-    button->setObjectName(objectName);
-    button->setAccessibleName(caption);
-    button->setFont(Look::font(14.25));
-    button->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    return button;
-}
-
-} // namespace
 
 class WeiterWindow : public FormWindow
 {
@@ -28,8 +14,8 @@ public:
     {
         setObjectName(QStringLiteral("frmWeiter"));
         Look::setBackground(*this, Look::desktop);
-        cmdWeiter = makeButton(*this, QStringLiteral("cmdWeiter"), QStringLiteral("Ich will weiter spielen!"), {120, 120, 4935, 975});
-        cmdEnde = makeButton(*this, QStringLiteral("cmdEnde"), QStringLiteral("Spiel beenden!"), {120, 1200, 4935, 975});
+        cmdWeiter = makeCommandButton(*this, QStringLiteral("cmdWeiter"), QStringLiteral("Ich will weiter spielen!"), {120, 120, 4935, 975}, 14.25);
+        cmdEnde = makeCommandButton(*this, QStringLiteral("cmdEnde"), QStringLiteral("Spiel beenden!"), {120, 1200, 4935, 975}, 14.25);
         setTabOrder(cmdWeiter, cmdEnde);
         cmdWeiter->setFocus();
     }
