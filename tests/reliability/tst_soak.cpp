@@ -77,8 +77,8 @@ private:
     void playOne(int g, Forms &forms, FakeServices &services);
 };
 
-// Every game of a long run ends on its road with the right points, and the resident
-// memory after all of them stays within 10 % of that after the first ten.
+// Every game of a long run ends on its road with the right points, and the memory held
+// after all of them stays within 10 % of that after the first ten.
 void TestSoak::manyGamesEndRightAndKeepMemoryFlat()
 {
     const int games = soakGames();
