@@ -27,6 +27,7 @@ Qt::WindowFlags flagsFor(TitleButtons buttons)
 
 FormWindow::FormWindow(const QString &caption, QSize clientTwips, TitleButtons buttons)
     : QWidget(nullptr, flagsFor(buttons))
+    , m_buttons(buttons)
 {
     setWindowTitle(caption);
     setFixedSize(twipsToPixels(clientTwips.width(), clientTwips.height()));
@@ -35,7 +36,8 @@ FormWindow::FormWindow(const QString &caption, QSize clientTwips, TitleButtons b
 void FormWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    Q_EMIT closeBoxClicked();
+    if (m_buttons != TitleButtons::None)
+        Q_EMIT closeBoxClicked();
 }
 
 Form::Form(FormRegistry &registry)

@@ -18,7 +18,8 @@ enum class TitleButtons {
 };
 
 // The top-level window of a loaded form: fixed client size given in twips.
-// Its close box never closes it directly but asks the form what to do.
+// Its close box never closes it directly but asks the form what to do; a window
+// without title-bar buttons ignores a close request (a window manager's shortcut).
 class FormWindow : public QWidget
 {
     Q_OBJECT
@@ -31,6 +32,9 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    TitleButtons m_buttons;
 };
 
 // One window of the program with the lifetime of its single global instance.

@@ -196,11 +196,6 @@ void FrmAuswahl::Form_Load()
     ui()->txtPunkte->clear();
 }
 
-void FrmAuswahl::closeBox()
-{
-    // The window has no close box; a window manager's close request leaves it open.
-}
-
 QString FrmAuswahl::vorname() const
 {
     return ui() ? ui()->txtVorname->text() : QString();

@@ -34,7 +34,6 @@ public:
 protected:
     std::unique_ptr<FormWindow> createWindow() override;
     void Form_Load() override;
-    void closeBox() override;
 
 private:
     void optKlasse_Click(int index);

@@ -102,11 +102,6 @@ void FrmUrkunde::paintAndActivate()
     certificate->repaint();
 }
 
-void FrmUrkunde::closeBox()
-{
-    // The certificate leaves only through the print-or-not window beside it.
-}
-
 std::optional<QPoint> FrmUrkunde::clientPositionTwips() const
 {
     return QPoint(0, 0);

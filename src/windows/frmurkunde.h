@@ -21,7 +21,6 @@ public:
 protected:
     std::unique_ptr<FormWindow> createWindow() override;
     void Form_Load() override;
-    void closeBox() override;
     std::optional<QPoint> clientPositionTwips() const override;
 
 private:
