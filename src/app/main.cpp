@@ -1,12 +1,15 @@
 #include "forms.h"
 #include "frmsplash.h"
 #include "qtservices.h"
+#include "version.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZORBEL_APP_ID));
     // Only End leaves the program: closing or hiding the last window does not.
     QApplication::setQuitOnLastWindowClosed(false);
 
