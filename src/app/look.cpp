@@ -1,5 +1,6 @@
 #include "look.h"
 
+#include <QImageReader>
 #include <QPalette>
 #include <QWidget>
 
@@ -20,6 +21,13 @@ void setBackground(QWidget &widget, const QColor &colour)
     palette.setColor(QPalette::Window, colour);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+}
+
+QPixmap builtInPicture(const QString &resource)
+{
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 QString displayText(const QString &text)

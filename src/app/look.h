@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QString>
 
 class QWidget;
@@ -20,6 +21,10 @@ inline constexpr QColor white{255, 255, 255};
 
 // Fills the widget's background with exactly this colour.
 void setBackground(QWidget &widget, const QColor &colour);
+
+// One of the program's own PNG pictures. Naming the format and forbidding a guess keeps
+// Qt from loading every image plugin to ask whether it knows the file.
+QPixmap builtInPicture(const QString &resource);
 
 // Texts of the program break lines with a single carriage return; each one is one new line.
 QString displayText(const QString &text);

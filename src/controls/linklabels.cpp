@@ -36,7 +36,7 @@ void LinkLabel::navigateTo(const QString &target)
 ClickWatcher &LinkLabel::clickable(QLabel &element)
 {
     // The fingertip of the hand is the hot spot.
-    element.setCursor(QCursor(QPixmap(QStringLiteral(":/assets/hand.png")), 12, 1));
+    element.setCursor(QCursor(Look::builtInPicture(QStringLiteral(":/assets/hand.png")), 12, 1));
     return *new ClickWatcher(element);
 }
 
@@ -58,7 +58,7 @@ LinkQuor::LinkQuor(Services &services, QWidget *parent)
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(twipsToPixels(0, 0, 3540, 825));
     imgLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/assets/school-logo.png")));
+    imgLogo->setPixmap(Look::builtInPicture(QStringLiteral(":/assets/school-logo.png")));
     imgLogo->setAccessibleName(Contacts::schoolName.toString());
     connect(&clickable(*imgLogo), &ClickWatcher::clicked, this, &LinkQuor::imgLogo_Click);
 }

@@ -74,7 +74,7 @@ AnleitungWindow::AnleitungWindow()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(pixels({3840, 0, 3000, 1200}));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/logo.png")));
+    Image1->setPixmap(Look::builtInPicture(QStringLiteral(":/assets/logo.png")));
     Image1->setAccessibleName(QStringLiteral("Zorbel"));
 
     // Not scrollable: what does not fit is cut off at the bottom, and the font keeps its size.

@@ -40,10 +40,10 @@ QRect pixels(const QRect &twips)
 
 QIcon programIcon()
 {
-    QIcon icon(QStringLiteral(":/assets/icon.png"));
-    QDirIterator sizes(QStringLiteral(":/assets"), {QStringLiteral("icon-*.png")}, QDir::Files);
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/assets"), {QStringLiteral("icon*.png")}, QDir::Files);
     while (sizes.hasNext())
-        icon.addFile(sizes.next());
+        icon.addPixmap(Look::builtInPicture(sizes.next()));
     return icon;
 }
 
@@ -116,7 +116,7 @@ SplashWindow::SplashWindow(Services &services)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(pixels({8520, 4080, 840, 840}));
     Image1->setScaledContents(true);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/sum.png")));
+    Image1->setPixmap(Look::builtInPicture(QStringLiteral(":/assets/sum.png")));
     Image1->setAccessibleName(QStringLiteral("1+2"));
 
     Timer1 = new QTimer(Frame1);

@@ -48,7 +48,7 @@ public:
         imgLogo->setAccessibleName(QStringLiteral("Zorbel"));
         imgLogo->setGeometry(twipsToPixels(1650, 4920, 3060, 1200));
         imgLogo->setScaledContents(true);
-        imgLogo->setPixmap(QPixmap(QStringLiteral(":/assets/logo.png")));
+        imgLogo->setPixmap(Look::builtInPicture(QStringLiteral(":/assets/logo.png")));
         // The logo overlaps the bottom of the name-and-date block and must stay visible.
         imgLogo->raise();
 
