@@ -31,5 +31,11 @@ start_pdf_printer() {
 }
 start_pdf_printer || echo "No cups-pdf printer: the certificate print test will be skipped." >&2
 
-cd "$BUILD_DIR"
-ctest --output-on-failure --no-tests=error --parallel "$(nproc)"
+ctest --test-dir "$BUILD_DIR" --output-on-failure --no-tests=error --parallel "$(nproc)"
+
+# The whole suite once more in a build with AddressSanitizer, LeakSanitizer and
+# UndefinedBehaviorSanitizer, where any report fails its test.
+SANITIZE_DIR="${BUILD_DIR}-sanitize"
+cmake -S "$ROOT" -B "$SANITIZE_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORBEL_SANITIZE=ON
+cmake --build "$SANITIZE_DIR" --parallel "$(nproc)"
+ctest --test-dir "$SANITIZE_DIR" --output-on-failure --no-tests=error --parallel "$(nproc)"
