@@ -1,5 +1,6 @@
 #pragma once
 
+#include "boardstate.h"
 #include "random.h"
 
 #include <cstdint>
@@ -37,4 +38,22 @@ private:
 inline double drawing(int k, int n)
 {
     return (k + 0.5) / n;
+}
+
+// The boxes ticked for Rechenart 1 to 6 (+, -, + -, *, :, * :).
+inline std::array<bool, 4> ticked(int rechenart)
+{
+    static const std::array<std::array<bool, 4>, 6> boxes{{{true, false, false, false}, {false, true, false, false},
+        {true, true, false, false}, {false, false, true, false}, {false, false, false, true}, {false, false, true, true}}};
+    return boxes[static_cast<std::size_t>(rechenart - 1)];
+}
+
+// The card that shows exercise `row`.
+inline int cardShowing(const zorbel::BoardState &state, int row)
+{
+    for (int card = 0; card < state.layout().cards(); ++card) {
+        if (state.Aufgaben(card).row == row)
+            return card;
+    }
+    return -1;
 }

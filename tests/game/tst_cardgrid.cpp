@@ -11,19 +11,24 @@ class TestCardGrid : public QObject
 private slots:
     void indexOrder_data();
     void indexOrder();
-    void cellOfCardInvertsCardAt();
 };
 
-// Every board written out as it stands on screen: rows separated by " / ".
+// Every board as it stands on screen, rows separated by " / ", placed by cellOfCard();
+// "?" marks a cell that cardAt() does not map back to its card.
 static QString boardAsText(const BoardLayout &layout)
 {
-    QStringList rows;
-    for (int row = 0; row < layout.rows; ++row) {
-        QStringList cells;
-        for (int column = 0; column < layout.columns; ++column)
-            cells << QString::number(cardAt(layout, column, row));
-        rows << cells.join(u' ');
+    std::vector<QString> cells(static_cast<std::size_t>(layout.cards()), QStringLiteral("-"));
+    for (int index = 0; index < layout.cards(); ++index) {
+        const GridCell cell = cellOfCard(layout, index);
+        const bool inside = cell.column >= 0 && cell.column < layout.columns && cell.row >= 0 && cell.row < layout.rows;
+        if (!inside)
+            return QStringLiteral("card %1 outside the board").arg(index);
+        auto &text = cells[static_cast<std::size_t>(cell.row * layout.columns + cell.column)];
+        text = cardAt(layout, cell.column, cell.row) == index && text == u'-' ? QString::number(index) : QStringLiteral("?");
     }
+    QStringList rows;
+    for (int row = 0; row < layout.rows; ++row)
+        rows << QStringList(cells.begin() + row * layout.columns, cells.begin() + (row + 1) * layout.columns).join(u' ');
     return rows.join(QStringLiteral(" / "));
 }
 
@@ -49,28 +54,12 @@ void TestCardGrid::indexOrder_data()
            "4 12 20 28 36 44 52 60 / 5 13 21 29 37 45 53 61 / 6 14 22 30 38 46 54 62 / 7 15 23 31 39 47 55 63";
 }
 
-// Which index stands in each cell, per the window's index order.
+// Which index stands in each cell, per the window's index order; cardAt() inverts cellOfCard().
 void TestCardGrid::indexOrder()
 {
     QFETCH(BoardId, board);
     QFETCH(QString, expected);
     QCOMPARE(boardAsText(boardLayout(board)), expected);
-}
-
-// Every card has exactly one cell, and that cell holds the card.
-void TestCardGrid::cellOfCardInvertsCardAt()
-{
-    for (const BoardLayout &layout : boardLayouts) {
-        std::vector<int> seen(static_cast<std::size_t>(layout.cards()), 0);
-        for (int index = 0; index < layout.cards(); ++index) {
-            const GridCell cell = cellOfCard(layout, index);
-            QVERIFY2(cell.column >= 0 && cell.column < layout.columns, layout.name.data());
-            QVERIFY2(cell.row >= 0 && cell.row < layout.rows, layout.name.data());
-            QCOMPARE(cardAt(layout, cell.column, cell.row), index);
-            ++seen[static_cast<std::size_t>(cell.row * layout.columns + cell.column)];
-        }
-        QVERIFY2(std::all_of(seen.begin(), seen.end(), [](int n) { return n == 1; }), layout.name.data());
-    }
 }
 
 QTEST_GUILESS_MAIN(TestCardGrid)
