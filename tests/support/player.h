@@ -1,0 +1,213 @@
+#pragma once
+
+#include "boardlayout.h"
+#include "boardwindow.h"
+#include "forms.h"
+#include "frmanleitung.h"
+#include "frmauswahl.h"
+#include "frmdrucken.h"
+#include "frmsplash.h"
+#include "frmurkunde.h"
+#include "frmweiter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QList>
+#include <QPair>
+#include <QStringList>
+#include <QTest>
+
+#include <algorithm>
+
+// A player on the real windows, finding windows and controls by their object names.
+namespace Player {
+
+// The program's windows on screen, by name, sorted.
+inline QStringList visibleWindows()
+{
+    QStringList names;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && !widget->objectName().isEmpty())
+            names.append(widget->objectName());
+    }
+    names.sort();
+    return names;
+}
+
+inline QWidget *visibleWindow(const QString &name)
+{
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    const auto found = std::find_if(tops.begin(), tops.end(), [&](QWidget *top) { return top->isVisible() && top->objectName() == name; });
+    return found == tops.end() ? nullptr : *found;
+}
+
+inline QAbstractButton *button(const QString &window, const QString &name)
+{
+    QWidget *top = visibleWindow(window);
+    return top ? top->findChild<QAbstractButton *>(name) : nullptr;
+}
+
+// Clicks the named control of the named visible window; false when there is none to click.
+[[nodiscard]] inline bool click(const QString &window, const QString &name)
+{
+    QAbstractButton *target = button(window, name);
+    if (!target || !target->isVisible() || !target->isEnabled())
+        return false;
+    QTest::mouseClick(target, Qt::LeftButton);
+    return true;
+}
+
+// Widgets unloaded from their own handlers are deleted once control is back in the event loop.
+inline void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline QString boardName(const zorbel::BoardLayout &layout)
+{
+    return QString::fromLatin1(layout.name.data(), static_cast<qsizetype>(layout.name.size()));
+}
+
+struct Settings
+{
+    int klasse = 0;          // optKlasse index: school year - 1
+    QList<int> rechenarten;  // chkRechenart indexes, within {0, 1} or within {2, 3}
+    int level = 0;           // optLevel index
+};
+
+// Chooses exactly these settings in the visible selection window, whatever was chosen
+// before, and with `start` presses "OK".
+[[nodiscard]] inline bool choose(const Settings &settings, bool start = true)
+{
+    const QString auswahl = QStringLiteral("frmAuswahl");
+    if (!click(auswahl, QStringLiteral("optKlasse(%1)").arg(settings.klasse)))
+        return false;
+    // First off what is not wanted, then on what is: some operations exclude others.
+    for (const bool wanted : {false, true}) {
+        for (int k = 0; k < 4; ++k) {
+            QAbstractButton *box = button(auswahl, QStringLiteral("chkRechenart(%1)").arg(k));
+            if (box && box->isChecked() != wanted && settings.rechenarten.contains(k) == wanted
+                && (!click(auswahl, box->objectName()) || box->isChecked() != wanted))
+                return false;
+        }
+    }
+    return click(auswahl, QStringLiteral("optLevel(%1)").arg(settings.level))
+        && (!start || click(auswahl, QStringLiteral("cmdOK")));
+}
+
+// The visible cards of a board window paired by equal Tag, in index order of the first card.
+inline QList<QPair<QAbstractButton *, QAbstractButton *>> pairsOf(QWidget *board)
+{
+    QList<QAbstractButton *> cards;
+    for (QAbstractButton *card : board->findChildren<QAbstractButton *>()) {
+        if (card->objectName().startsWith(QLatin1String("cmdaufgabe(")) && card->isVisible())
+            cards.append(card);
+    }
+    const auto index = [](const QAbstractButton *card) { return card->objectName().mid(11).chopped(1).toInt(); };
+    std::sort(cards.begin(), cards.end(), [&](auto *a, auto *b) { return index(a) < index(b); });
+    QList<QPair<QAbstractButton *, QAbstractButton *>> pairs;
+    QList<QAbstractButton *> open;
+    for (QAbstractButton *card : cards) {
+        const auto partner = std::find_if(open.begin(), open.end(), [&](QAbstractButton *candidate) {
+            return candidate->property("Tag") == card->property("Tag");
+        });
+        if (partner == open.end()) {
+            open.append(card);
+        } else {
+            pairs.append(qMakePair(*partner, card));
+            open.erase(partner);
+        }
+    }
+    return pairs;
+}
+
+// Clears the board by mouse: the first card, `repeats` more clicks on it (each costs a
+// click), with `wrong` one card of another result ("Leider falsch!"), then every pair.
+// Returns the clicks spent.
+inline int clearBoard(QWidget *board, int repeats = 0, bool wrong = false)
+{
+    auto pairs = pairsOf(board);
+    for (int k = 0; k <= repeats; ++k)
+        QTest::mouseClick(pairs[0].first, Qt::LeftButton);
+    const auto other = std::find_if(pairs.begin(), pairs.end(), [&](const auto &pair) {
+        return pair.first->property("Tag") != pairs[0].first->property("Tag");
+    });
+    wrong = wrong && other != pairs.end();
+    if (wrong) {
+        // The card clicked last stays marked.
+        QTest::mouseClick(other->first, Qt::LeftButton);
+        std::iter_swap(pairs.begin(), other);
+    }
+    for (qsizetype p = 0; p < pairs.size(); ++p) {
+        if (p > 0)
+            QTest::mouseClick(pairs[p].first, Qt::LeftButton);
+        QTest::mouseClick(pairs[p].second, Qt::LeftButton);
+    }
+    return 2 * int(pairs.size()) + repeats + (wrong ? 1 : 0);
+}
+
+// The selection window shown with these names in its boxes.
+inline void enterNames(Forms &forms, const QString &vorname, const QString &name)
+{
+    forms.frmAuswahl().Show();
+    forms.frmAuswahl().setVorname(vorname);
+    forms.frmAuswahl().setName(name);
+}
+
+// What a good game leaves behind when its last pair is found: points in the box,
+// then the certificate with the print-or-not window beside it.
+inline void finishGoodGame(Forms &forms, const QString &punkte)
+{
+    forms.frmAuswahl().Show();
+    forms.frmAuswahl().setPunkte(punkte);
+    forms.frmAuswahl().Hide();
+    forms.frmUrkunde().Show();
+    forms.frmDrucken().Show();
+}
+
+// The board started through the selection window, with addition at the board's level.
+inline FormWindow *openBoard(Forms &forms, zorbel::BoardId id)
+{
+    forms.frmAuswahl().Show();
+    const bool small = zorbel::boardLayout(id).variant == zorbel::Variant::Small;
+    if (!choose({small ? 0 : 2, {0}, static_cast<int>(id) % 3}))
+        return nullptr;
+    return forms.board(id).window();
+}
+
+// The twelve windows by name.
+inline QStringList windowNames()
+{
+    QStringList names{QStringLiteral("frmSplash"), QStringLiteral("frmAuswahl"), QStringLiteral("frmAnleitung")};
+    for (const zorbel::BoardLayout &layout : zorbel::boardLayouts)
+        names.append(boardName(layout));
+    return names << QStringLiteral("frmUrkunde") << QStringLiteral("frmDrucken") << QStringLiteral("frmWeiter");
+}
+
+// The window named, shown as the program shows it to a player; nullptr when it did not open.
+inline FormWindow *open(Forms &forms, const QString &name)
+{
+    for (const zorbel::BoardLayout &layout : zorbel::boardLayouts) {
+        if (name == boardName(layout))
+            return openBoard(forms, layout.id);
+    }
+    if (name == QLatin1String("frmSplash")) {
+        forms.frmSplash().Show();
+        return forms.frmSplash().window();
+    }
+    forms.frmAuswahl().Show();
+    if (name == QLatin1String("frmAuswahl"))
+        return forms.frmAuswahl().window();
+    if (name == QLatin1String("frmAnleitung"))
+        return click(QStringLiteral("frmAuswahl"), QStringLiteral("cmdAnleitung")) ? forms.frmAnleitung().window() : nullptr;
+    forms.frmAuswahl().Hide();
+    if (name == QLatin1String("frmWeiter")) {
+        forms.frmWeiter().Show();
+        return forms.frmWeiter().window();
+    }
+    enterNames(forms, QStringLiteral("Lena"), QStringLiteral("Sommer"));
+    finishGoodGame(forms, QStringLiteral("57"));
+    return name == QLatin1String("frmUrkunde") ? forms.frmUrkunde().window() : forms.frmDrucken().window();
+}
+
+} // namespace Player
