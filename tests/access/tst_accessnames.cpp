@@ -1,5 +1,5 @@
 #include "fakeservices.h"
-#include "windowroad.h"
+#include "player.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -40,7 +40,7 @@ private Q_SLOTS:
 void TestAccessNames::everyControlIsNamed_data()
 {
     QTest::addColumn<QString>("window");
-    for (const QString &name : WindowRoad::windowNames)
+    for (const QString &name : Player::windowNames())
         QTest::newRow(qPrintable(name)) << name;
 }
 
@@ -50,7 +50,7 @@ void TestAccessNames::everyControlIsNamed()
     QFETCH(QString, window);
     FakeServices services;
     Forms forms(services);
-    FormWindow *shown = WindowRoad::open(forms, window);
+    FormWindow *shown = Player::open(forms, window);
     QVERIFY(shown);
 
     QStringList unnamed;
@@ -78,7 +78,7 @@ void TestAccessNames::cardReadsItsExercise()
     FakeServices services;
     Forms forms(services);
     const auto id = static_cast<zorbel::BoardId>(board);
-    FormWindow *shown = WindowRoad::openBoard(forms, id);
+    FormWindow *shown = Player::openBoard(forms, id);
     QVERIFY(shown);
 
     for (int index = 0; index < zorbel::boardLayout(id).cards(); ++index) {
