@@ -1,11 +1,8 @@
 #include "fakeservices.h"
-#include "forms.h"
-#include "frmauswahl.h"
 #include "player.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 
 class TestNames : public QObject
 {
@@ -22,21 +19,19 @@ void TestNames::namesReachTheCertificateUnchanged_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("typed");
 
-    QTest::newRow("10000 characters") << QString(10000, u'M') << QString(10000, u'x') << false;
-    QTest::newRow("40000 characters, past a line edit's usual 32767") << QString(40000, u'M') << QStringLiteral("Kurz") << false;
+    QTest::newRow("40000 characters, past a line edit's usual 32767") << QString(40000, u'M') << QString(10000, u'x') << false;
     QTest::newRow("10000 characters with blanks, wrapping")
         << QStringLiteral("Anna ").repeated(2000) << QStringLiteral("Berg ").repeated(2000) << false;
     QTest::newRow("emoji outside the basic plane") << QStringLiteral("Lina 🦄🐙") << QStringLiteral("👨‍👩‍👧 Nguyễn") << false;
     QTest::newRow("right-to-left text") << QStringLiteral("مريم") << QStringLiteral("כהן abc") << false;
     QTest::newRow("markup typed") << QStringLiteral("<b>Max</b>") << QStringLiteral("<img src=x>") << true;
     QTest::newRow("entity") << QStringLiteral("&amp;") << QStringLiteral("&lt;i&gt;") << false;
-    QTest::newRow("tab") << QStringLiteral("Tim\tTom") << QStringLiteral("\t") << false;
-    QTest::newRow("NUL") << QStringLiteral("A") + QChar(u'\0') + QStringLiteral("B") << QString(QChar(u'\0')) << false;
+    QTest::newRow("tab and NUL") << QStringLiteral("Tim\tTom") << QStringLiteral("A") + QChar(u'\0') + QStringLiteral("B") << false;
     QTest::newRow("carriage return") << QStringLiteral("Ole\rOla") << QStringLiteral("\r") << false;
 }
 
-// Whatever the names hold, the certificate of a game shows them exactly as the
-// selection window holds them, as text, and the selection window keeps them.
+// Whatever the names hold, the certificate shows them as plain text exactly as the selection
+// window holds them (a carriage return is a new line), and the selection window keeps them.
 void TestNames::namesReachTheCertificateUnchanged()
 {
     QFETCH(QString, vorname);
@@ -45,33 +40,21 @@ void TestNames::namesReachTheCertificateUnchanged()
     FakeServices services;
     Forms forms(services);
     forms.frmAuswahl().Show();
-    QWidget *auswahl = forms.frmAuswahl().window();
-    auto *txtVorname = auswahl->findChild<QLineEdit *>(QStringLiteral("txtVorname"));
-    auto *txtName = auswahl->findChild<QLineEdit *>(QStringLiteral("txtName"));
-    QVERIFY(txtVorname && txtName);
-    if (typed) {
-        QTest::keyClicks(txtVorname, vorname);
-        QTest::keyClicks(txtName, name);
-    } else {
-        txtVorname->setText(vorname);
-        txtName->setText(name);
+    auto *txtVorname = forms.frmAuswahl().window()->findChild<QLineEdit *>(QStringLiteral("txtVorname"));
+    auto *txtName = forms.frmAuswahl().window()->findChild<QLineEdit *>(QStringLiteral("txtName"));
+    for (const auto &[box, text] : {qMakePair(txtVorname, vorname), qMakePair(txtName, name)}) {
+        if (typed)
+            QTest::keyClicks(box, text);
+        else
+            box->setText(text);
+        QCOMPARE(box->text(), text);
     }
-    QCOMPARE(txtVorname->text(), vorname);
-    QCOMPARE(txtName->text(), name);
 
-    QVERIFY(Player::chooseAndStart({0, {0}, 0}));
-    for (const auto &pair : Player::pairsOf(Player::visibleWindow(QStringLiteral("frm3x4")))) {
-        QTest::mouseClick(pair.first, Qt::LeftButton);
-        QTest::mouseClick(pair.second, Qt::LeftButton);
-    }
-    QWidget *urkunde = Player::visibleWindow(QStringLiteral("frmUrkunde"));
-    QVERIFY(urkunde);
-    const auto *block = urkunde->findChild<QLabel *>(QStringLiteral("lblText(0)"));
-    QVERIFY(block);
-    // Every carriage return of the block, also one inside a name, is one new line.
+    QVERIFY(Player::choose({0, {0}, 0}));
+    Player::clearBoard(forms.frm3x4().window());
+    const auto *block = forms.frmUrkunde().window()->findChild<QLabel *>(QStringLiteral("lblText(0)"));
     QString expected = vorname + u' ' + name + QStringLiteral("\rhat am\r06.12.2026\rbei dem mathematischen Memory");
-    expected.replace(u'\r', u'\n');
-    QCOMPARE(block->text(), expected);
+    QCOMPARE(block->text(), expected.replace(u'\r', u'\n'));
     QCOMPARE(block->textFormat(), Qt::PlainText);
 
     QVERIFY(Player::click(QStringLiteral("frmDrucken"), QStringLiteral("cmdKeinDruck")));
