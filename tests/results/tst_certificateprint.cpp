@@ -1,23 +1,17 @@
-#include "forms.h"
-#include "frmdrucken.h"
-#include "frmweiter.h"
 #include "printlayout.h"
 #include "qtservices.h"
-#include "selectionsteps.h"
+#include "player.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -38,22 +32,16 @@ QString cupsPdfOutputFolder()
         }
     }
     const passwd *user = getpwuid(getuid());
-    if (user) {
-        folder.replace(QStringLiteral("${HOME}"), QString::fromLocal8Bit(user->pw_dir));
-        folder.replace(QStringLiteral("${USER}"), QString::fromLocal8Bit(user->pw_name));
-    }
-    return folder;
+    return user ? folder.replace(QStringLiteral("${HOME}"), QString::fromLocal8Bit(user->pw_dir))
+                      .replace(QStringLiteral("${USER}"), QString::fromLocal8Bit(user->pw_name))
+                : folder;
 }
 
-// cups-pdf may reuse a file name, so a new page is told by its time, not its name; newest first.
-QStringList pdfsWrittenSince(const QString &folder, const QDateTime &since)
+// cups-pdf may reuse a file name, so a new page is told by its time, not its name: the newest PDF since then.
+QString pdfWrittenSince(const QString &folder, const QDateTime &since)
 {
-    QStringList result;
-    for (const QFileInfo &file : QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time)) {
-        if (file.lastModified() >= since)
-            result.append(file.filePath());
-    }
-    return result;
+    const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+    return !files.isEmpty() && files.first().lastModified() >= since ? files.first().filePath() : QString();
 }
 
 QString run(const QString &program, const QStringList &arguments)
@@ -68,18 +56,14 @@ QString run(const QString &program, const QStringList &arguments)
 // The bounding box of everything darker than mid grey: the certificate's text and logo.
 QRectF inkBox(const QImage &image)
 {
-    int left = image.width(), top = image.height(), right = -1, bottom = -1;
+    QRect box;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
+            if (qGray(image.pixel(x, y)) < 128)
+                box |= QRect(x, y, 1, 1);
         }
     }
-    return right < 0 ? QRectF() : QRectF(left, top, right - left + 1, bottom - top + 1);
+    return box;
 }
 
 } // namespace
@@ -100,8 +84,7 @@ void TestCertificatePrint::printsOneUndistortedCentredPage()
         QSKIP("No default printer: CUPS with the cups-pdf queue is not running (scripts/test.sh starts it where it can).");
     if (!printer.makeAndModel().contains(QStringLiteral("CUPS-PDF"), Qt::CaseInsensitive))
         QSKIP("The default printer is not a cups-pdf queue; a test prints no real paper.");
-    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()
-        || QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         QSKIP("pdfinfo and pdftoppm (poppler-utils) are needed to read the printed page.");
 
     const QString outputFolder = cupsPdfOutputFolder();
@@ -110,22 +93,18 @@ void TestCertificatePrint::printsOneUndistortedCentredPage()
 
     QtServices services;
     Forms forms(services);
-    SelectionSteps::enterNames(forms, QStringLiteral("Anna"), QStringLiteral("Berg"));
-    SelectionSteps::finishGoodGame(forms, QStringLiteral("240"));
+    Player::enterNames(forms, QStringLiteral("Anna"), QStringLiteral("Berg"));
+    Player::finishGoodGame(forms, QStringLiteral("240"));
     const QImage certificate = services.clipboardImage();
     QVERIFY(!certificate.isNull());
-    QTest::mouseClick(forms.frmDrucken().window()->findChild<QPushButton *>(QStringLiteral("cmdDruck")), Qt::LeftButton);
+    QVERIFY(Player::click(QStringLiteral("frmDrucken"), QStringLiteral("cmdDruck")));
     QVERIFY(forms.frmWeiter().isVisible());
 
-    QString pdf;
-    QString info;
+    QString pdf, info;
     QTRY_VERIFY_WITH_TIMEOUT(
         [&] {
-            const QStringList written = pdfsWrittenSince(outputFolder, started);
-            if (written.isEmpty())
-                return false;
-            pdf = written.first();
-            info = run(QStringLiteral("pdfinfo"), {pdf});
+            pdf = pdfWrittenSince(outputFolder, started);
+            info = pdf.isEmpty() ? QString() : run(QStringLiteral("pdfinfo"), {pdf});
             return info.contains(QStringLiteral("Pages:"));
         }(),
         90000);
@@ -143,8 +122,7 @@ void TestCertificatePrint::printsOneUndistortedCentredPage()
 
     const QRectF sourceInk = inkBox(certificate);
     const QRectF pageInk = inkBox(page);
-    QVERIFY(!sourceInk.isEmpty());
-    QVERIFY(!pageInk.isEmpty());
+    QVERIFY(!sourceInk.isEmpty() && !pageInk.isEmpty());
     const double scaleX = pageInk.width() / sourceInk.width();
     const double scaleY = pageInk.height() / sourceInk.height();
     QVERIFY2(qAbs(scaleX - scaleY) / scaleX < 0.02, qPrintable(QStringLiteral("printed %1 x %2 times the capture").arg(scaleX).arg(scaleY)));
@@ -163,11 +141,9 @@ void TestCertificatePrint::printsOneUndistortedCentredPage()
                               .arg(printed.left()).arg(printed.top()).arg(printed.width()).arg(printed.height())
                               .arg(wanted.left()).arg(wanted.top()).arg(wanted.width()).arg(wanted.height());
     qInfo("%s", qPrintable(where));
-    const double tolerance = 3.0;
-    QVERIFY2(qAbs(printed.left() - wanted.left()) < tolerance, qPrintable(where));
-    QVERIFY2(qAbs(printed.top() - wanted.top()) < tolerance, qPrintable(where));
-    QVERIFY2(qAbs(printed.right() - wanted.right()) < tolerance, qPrintable(where));
-    QVERIFY2(qAbs(printed.bottom() - wanted.bottom()) < tolerance, qPrintable(where));
+    for (const double miss : {printed.left() - wanted.left(), printed.top() - wanted.top(), printed.right() - wanted.right(),
+                              printed.bottom() - wanted.bottom()})
+        QVERIFY2(qAbs(miss) < 3.0, qPrintable(where));
 }
 
 QTEST_MAIN(TestCertificatePrint)
