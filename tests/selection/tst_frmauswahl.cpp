@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-using zorbel::BoardId;
 
 namespace {
 
@@ -66,18 +65,15 @@ class TestFrmAuswahl : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void clientAreaIsFixed();
+    void freshWindow();
     void controlsStandAtTheirRectangles_data();
     void controlsStandAtTheirRectangles();
     void togglesPaintTheirColourExactly_data();
     void togglesPaintTheirColourExactly();
-    void loadEmptiesTheTextBoxes();
     void operationRules_data();
     void operationRules();
-    void startRuleOpensTheBoardForGradeAndLevel_data();
-    void startRuleOpensTheBoardForGradeAndLevel();
-    void incompleteSettingsOpenNothing_data();
-    void incompleteSettingsOpenNothing();
+    void startRule_data();
+    void startRule();
     void resetRestoresTheDesignState();
     void endRuleEndsWithoutTheCodePair_data();
     void endRuleEndsWithoutTheCodePair();
@@ -85,11 +81,16 @@ private Q_SLOTS:
     void instructionsOpenBesideTheSelection();
 };
 
-void TestFrmAuswahl::clientAreaIsFixed()
+// The window opens at its fixed client size with empty names and no points shown.
+void TestFrmAuswahl::freshWindow()
 {
     Selection selection;
     QCOMPARE(selection.forms.frmAuswahl().window()->size(), QSize(530, 544));
     QCOMPARE(selection.forms.frmAuswahl().window()->windowTitle(), QStringLiteral("Memory"));
+    QCOMPARE(selection.control<QLineEdit>(QStringLiteral("txtVorname"))->text(), QString());
+    QCOMPARE(selection.control<QLineEdit>(QStringLiteral("txtName"))->text(), QString());
+    QCOMPARE(selection.forms.frmAuswahl().punkte(), QString());
+    QVERIFY(!selection.control<QLineEdit>(QStringLiteral("txtPunkte"))->isVisible());
 }
 
 void TestFrmAuswahl::controlsStandAtTheirRectangles_data()
@@ -126,41 +127,30 @@ void TestFrmAuswahl::controlsStandAtTheirRectangles()
 
 void TestFrmAuswahl::togglesPaintTheirColourExactly_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("pressed");
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<QString>("released");
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("grade") << QStringLiteral("optKlasse(3)") << false << QColor(255, 224, 192);
-    QTest::newRow("grade selected") << QStringLiteral("optKlasse(1)") << true << QColor(255, 224, 192);
-    QTest::newRow("operation") << QStringLiteral("chkRechenart(0)") << false << QColor(255, 192, 128);
-    QTest::newRow("operation checked") << QStringLiteral("chkRechenart(0)") << true << QColor(255, 192, 128);
-    QTest::newRow("level") << QStringLiteral("optLevel(2)") << false << QColor(255, 128, 0);
-    QTest::newRow("level selected") << QStringLiteral("optLevel(2)") << true << QColor(255, 128, 0);
+    QTest::newRow("grades") << "optKlasse(1)" << "optKlasse(3)" << QColor(255, 224, 192);
+    QTest::newRow("operations") << "chkRechenart(0)" << "chkRechenart(1)" << QColor(255, 192, 128);
+    QTest::newRow("levels") << "optLevel(2)" << "optLevel(0)" << QColor(255, 128, 0);
 }
 
-// Graphical toggles fill with their colour, flat, whether pressed or not.
+// Graphical toggles fill with their colour, flat, whether pressed or not, on the blue window.
 void TestFrmAuswahl::togglesPaintTheirColourExactly()
 {
-    QFETCH(QString, name);
-    QFETCH(bool, pressed);
+    QFETCH(QString, pressed);
+    QFETCH(QString, released);
     QFETCH(QColor, colour);
     Selection selection;
     selection.click(selection.klasse(1));
-    auto *button = selection.control(name);
-    if (pressed && !button->isChecked())
-        selection.click(button);
-    QCOMPARE(button->isChecked(), pressed);
-    QCOMPARE(colourAt(button, QPoint(4, 4)), colour);
-    QCOMPARE(colourAt(button, QPoint(button->width() - 5, button->height() - 5)), colour);
+    if (!selection.control(pressed)->isChecked())
+        selection.click(selection.control(pressed));
+    for (auto *button : {selection.control(pressed), selection.control(released)}) {
+        QCOMPARE(button->isChecked(), button == selection.control(pressed));
+        QCOMPARE(colourAt(button, QPoint(4, 4)), colour);
+        QCOMPARE(colourAt(button, QPoint(button->width() - 5, button->height() - 5)), colour);
+    }
     QCOMPARE(colourAt(selection.forms.frmAuswahl().window(), QPoint(2, 2)), QColor(128, 128, 255));
-}
-
-void TestFrmAuswahl::loadEmptiesTheTextBoxes()
-{
-    Selection selection;
-    QCOMPARE(selection.control<QLineEdit>(QStringLiteral("txtVorname"))->text(), QString());
-    QCOMPARE(selection.control<QLineEdit>(QStringLiteral("txtName"))->text(), QString());
-    QCOMPARE(selection.forms.frmAuswahl().punkte(), QString());
-    QVERIFY(!selection.control<QLineEdit>(QStringLiteral("txtPunkte"))->isVisible());
 }
 
 void TestFrmAuswahl::operationRules_data()
@@ -185,6 +175,7 @@ void TestFrmAuswahl::operationRules_data()
         << QStringList{"k2", "*", "k4"} << QStringLiteral("xx*.");
 }
 
+// Times or divide disable plus and minus; grade 1 or 2 disables times and divide.
 void TestFrmAuswahl::operationRules()
 {
     QFETCH(QStringList, clicks);
@@ -200,57 +191,32 @@ void TestFrmAuswahl::operationRules()
     QCOMPARE(selection.operations(), operations);
 }
 
-void TestFrmAuswahl::startRuleOpensTheBoardForGradeAndLevel_data()
+void TestFrmAuswahl::startRule_data()
 {
-    QTest::addColumn<int>("grade");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<int>("operation");
-    QTest::addColumn<BoardId>("board");
-    QTest::newRow("grade 1 leicht") << 1 << 0 << 0 << BoardId::frm3x4;
-    QTest::newRow("grade 1 mittel") << 1 << 1 << 1 << BoardId::frm4x4;
-    QTest::newRow("grade 2 schwer") << 2 << 2 << 0 << BoardId::frm6x4;
-    QTest::newRow("grade 2 mittel, times") << 2 << 1 << 2 << BoardId::frm4x4;
-    QTest::newRow("grade 3 leicht") << 3 << 0 << 3 << BoardId::frm6x6;
-    QTest::newRow("grade 4 mittel, minus") << 4 << 1 << 1 << BoardId::frm8x5;
-    QTest::newRow("grade 4 schwer") << 4 << 2 << 0 << BoardId::frm8x8;
+    QTest::addColumn<int>("grade");      // 1 to 4; 0: none chosen
+    QTest::addColumn<int>("operation");  // 0 +, 1 -, 2 *, 3 :; -1: none
+    QTest::addColumn<int>("level");      // 0 leicht to 2 schwer; -1: none
+    QTest::addColumn<QString>("board");  // empty: nothing opens
+    QTest::newRow("grade 1 leicht") << 1 << 0 << 0 << "frm3x4";
+    QTest::newRow("grade 1 mittel") << 1 << 1 << 1 << "frm4x4";
+    QTest::newRow("grade 2 schwer") << 2 << 0 << 2 << "frm6x4";
+    QTest::newRow("grade 2 mittel, times") << 2 << 2 << 1 << "frm4x4";
+    QTest::newRow("grade 3 leicht") << 3 << 3 << 0 << "frm6x6";
+    QTest::newRow("grade 4 mittel, minus") << 4 << 1 << 1 << "frm8x5";
+    QTest::newRow("grade 4 schwer") << 4 << 0 << 2 << "frm8x8";
+    QTest::newRow("no operation") << 2 << -1 << 1 << "";
+    QTest::newRow("no level") << 4 << 0 << -1 << "";
+    QTest::newRow("no grade") << 0 << 0 << 1 << "";
+    QTest::newRow("times after grade 1 was chosen") << 1 << 2 << 0 << "";
 }
 
-void TestFrmAuswahl::startRuleOpensTheBoardForGradeAndLevel()
+// "OK" opens the one board of grade and level, or with incomplete settings nothing; it never speaks.
+void TestFrmAuswahl::startRule()
 {
     QFETCH(int, grade);
-    QFETCH(int, level);
     QFETCH(int, operation);
-    QFETCH(BoardId, board);
-    Selection selection;
-    selection.click(selection.klasse(grade - 1));
-    selection.click(selection.rechenart(operation));
-    selection.click(selection.level(level));
-    selection.click(selection.control(QStringLiteral("cmdOK")));
-    for (const auto &layout : zorbel::boardLayouts) {
-        QCOMPARE(selection.forms.board(layout.id).isVisible(), layout.id == board);
-        QCOMPARE(selection.forms.board(layout.id).isLoaded(), layout.id == board);
-    }
-    QCOMPARE(selection.forms.board(board).window()->windowTitle(), QStringLiteral("Memory"));
-    QVERIFY(selection.services.messages.isEmpty());
-}
-
-void TestFrmAuswahl::incompleteSettingsOpenNothing_data()
-{
-    QTest::addColumn<int>("grade");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<int>("operation");
-    QTest::newRow("no operation") << 2 << 1 << -1;
-    QTest::newRow("no level") << 4 << -1 << 0;
-    QTest::newRow("no grade") << -1 << 1 << 0;
-    QTest::newRow("times after grade 1 was chosen") << 1 << 0 << 2;
-}
-
-// "OK" with incomplete settings changes nothing and says nothing.
-void TestFrmAuswahl::incompleteSettingsOpenNothing()
-{
-    QFETCH(int, grade);
     QFETCH(int, level);
-    QFETCH(int, operation);
+    QFETCH(QString, board);
     Selection selection;
     if (grade > 0)
         selection.click(selection.klasse(grade - 1));
@@ -259,9 +225,12 @@ void TestFrmAuswahl::incompleteSettingsOpenNothing()
     if (level >= 0)
         selection.click(selection.level(level));
     selection.click(selection.control(QStringLiteral("cmdOK")));
-    for (const auto &layout : zorbel::boardLayouts)
-        QVERIFY(!selection.forms.board(layout.id).isLoaded());
-    QVERIFY(selection.forms.frmAuswahl().isVisible());
+    for (const auto &layout : zorbel::boardLayouts) {
+        const bool opened = QLatin1String(layout.name.data(), qsizetype(layout.name.size())) == board;
+        QCOMPARE(selection.forms.board(layout.id).isVisible(), opened);
+        QCOMPARE(selection.forms.board(layout.id).isLoaded(), opened);
+    }
+    QCOMPARE(selection.forms.frmAuswahl().isVisible(), board.isEmpty());
     QVERIFY(selection.services.messages.isEmpty());
 }
 
@@ -301,6 +270,7 @@ void TestFrmAuswahl::endRuleEndsWithoutTheCodePair_data()
     QTest::newRow("trailing blank") << QStringLiteral("ZentaKorbiFelmar ") << QStringLiteral("TrubelWankerhofMeiselbachNorg");
 }
 
+// "Ende" without the exact code pair ends the program.
 void TestFrmAuswahl::endRuleEndsWithoutTheCodePair()
 {
     QFETCH(QString, vorname);
@@ -335,6 +305,7 @@ void TestFrmAuswahl::codePairLeadsToTheCertificate()
     QCOMPARE(selection.operations(), QStringLiteral("xx*."));
 }
 
+// "Anleitung" opens the instructions and leaves the selection open.
 void TestFrmAuswahl::instructionsOpenBesideTheSelection()
 {
     Selection selection;
