@@ -56,6 +56,7 @@ void TestForms::showLoadsOnceAndUnloadDiscardsTheControls()
     QVERIFY(weiter.window() != nullptr);
 }
 
+// Unloading windows that were never loaded creates none and does no harm.
 void TestForms::unloadOfAnUnloadedWindowDoesNothing()
 {
     FakeServices services;
@@ -66,6 +67,7 @@ void TestForms::unloadOfAnUnloadedWindowDoesNothing()
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
+// End unloads every window and ends the program; a later Show loads nothing.
 void TestForms::endClosesEveryWindowAndBlocksLaterShows()
 {
     FakeServices services;

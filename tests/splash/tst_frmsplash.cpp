@@ -22,8 +22,7 @@ private Q_SLOTS:
     void versionHasNoLeadingZeros();
     void labelsShowTheirTextsInTheirFonts_data();
     void labelsShowTheirTextsInTheirFonts();
-    void composedTextsBreakOneLinePerCarriageReturn();
-    void titleAndDescriptionCentredByDesignWidth();
+    void composedTextsAndCentring();
     void windowCarriesTheProgramIcon();
 };
 
@@ -128,6 +127,7 @@ void TestFrmSplash::versionHasNoLeadingZeros_data()
     QTest::newRow("several digits") << 10 << 12 << 1005 << QStringLiteral("Version 10.12.1005");
 }
 
+// The version reads "Version major.minor.revision", each number without leading zeros.
 void TestFrmSplash::versionHasNoLeadingZeros()
 {
     QFETCH(int, major);
@@ -179,48 +179,29 @@ void TestFrmSplash::labelsShowTheirTextsInTheirFonts()
     QCOMPARE(control->font().bold(), bold);
 }
 
-// Each carriage return of a composed text shows as exactly one new line.
-void TestFrmSplash::composedTextsBreakOneLinePerCarriageReturn()
+// Each carriage return of a composed text shows as exactly one new line; title and
+// description are centred by their design widths.
+void TestFrmSplash::composedTextsAndCentring()
 {
     SplashRun run;
-    const auto text = [&run](const char *name) {
-        return run.splash()->findChild<QLabel *>(QLatin1String(name))->text();
+    const auto lines = [&run](const char *name) {
+        return run.splash()->findChild<QLabel *>(QLatin1String(name))->text().split(u'\n');
     };
-    const QStringList erklaerung = text("lblErklaerung").split(QLatin1Char('\n'));
-    QCOMPARE(erklaerung.size(), 3);
-    QVERIFY(!erklaerung[0].isEmpty());
-    QCOMPARE(erklaerung[1], QString());
-    QCOMPARE(erklaerung[2], QStringLiteral("1. - 4. Schuljahr"));
-
-    const QStringList adresse = text("lblQuor2").split(QLatin1Char('\n'));
-    QCOMPARE(adresse.size(), 3);
-    QVERIFY(adresse[2].startsWith(QStringLiteral("z. Hd. ")));
-
-    const QStringList namen = text("lblTeamnamen").split(QLatin1Char('\n'));
-    QCOMPARE(namen.size(), 4);
-    QVERIFY(!namen.contains(QString()));
-
+    QCOMPARE(lines("lblErklaerung").mid(1), QStringList({QString(), QStringLiteral("1. - 4. Schuljahr")}));
+    QVERIFY(!lines("lblErklaerung")[0].isEmpty());
+    QCOMPARE(lines("lblQuor2").size(), 3);
+    QVERIFY(lines("lblQuor2")[2].startsWith(QStringLiteral("z. Hd. ")));
+    QCOMPARE(lines("lblTeamnamen").size(), 4);
+    QVERIFY(!lines("lblTeamnamen").contains(QString()));
     // The second line of the credits ends in the blanks that the school's name lies over.
-    const QStringList autoren = text("lblAutoren").split(QLatin1Char('\n'));
-    QCOMPARE(autoren.size(), 2);
-    QVERIFY(autoren[1].endsWith(QStringLiteral("   .")));
-
+    QCOMPARE(lines("lblAutoren").size(), 2);
+    QVERIFY(lines("lblAutoren")[1].endsWith(QStringLiteral("   .")));
     for (const char *name : {"lblErklaerung", "lblQuor2", "lblTeamnamen", "lblAutoren"})
-        QVERIFY2(!text(name).contains(QLatin1Char('\r')), name);
-}
+        QVERIFY2(!lines(name).join(u' ').contains(u'\r'), name);
 
-// Title and description are centred in the window by their design widths.
-void TestFrmSplash::titleAndDescriptionCentredByDesignWidth()
-{
-    SplashRun run;
-    const struct
-    {
-        const char *name;
-        int widthTwips;
-    } labels[]{{"lblTitel", 6855}, {"lblErklaerung", 6135}};
-    for (const auto &label : labels) {
-        const auto *control = run.splash()->findChild<QLabel *>(QLatin1String(label.name));
-        QCOMPARE(control->width(), twipsToPixels(label.widthTwips));
+    for (const auto &[name, widthTwips] : {std::pair{"lblTitel", 6855}, std::pair{"lblErklaerung", 6135}}) {
+        const auto *control = run.splash()->findChild<QLabel *>(QLatin1String(name));
+        QCOMPARE(control->width(), twipsToPixels(widthTwips));
         QCOMPARE(control->x(), (run.splash()->width() - control->width()) / 2);
     }
 }
