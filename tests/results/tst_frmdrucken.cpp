@@ -4,14 +4,8 @@
 #include "player.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
-
-QPushButton *button(Forms &forms, const char *objectName)
-{
-    return forms.frmDrucken().window()->findChild<QPushButton *>(QLatin1String(objectName));
-}
 
 QImage comparable(const QImage &image)
 {
@@ -67,8 +61,8 @@ void TestFrmDrucken::opensBesideTheCertificateWithPrintFocused()
     QCOMPARE(window->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint), Qt::WindowCloseButtonHint);
     QCOMPARE(window->grab().toImage().pixelColor(2, 2), Look::desktop);
 
-    QPushButton *druck = button(forms, "cmdDruck");
-    QPushButton *keinDruck = button(forms, "cmdKeinDruck");
+    QAbstractButton *druck = Player::button(QStringLiteral("frmDrucken"), QStringLiteral("cmdDruck"));
+    QAbstractButton *keinDruck = Player::button(QStringLiteral("frmDrucken"), QStringLiteral("cmdKeinDruck"));
     QCOMPARE(druck->text(), QStringLiteral("Drucken"));
     QCOMPARE(keinDruck->text(), QStringLiteral("Nicht drucken"));
     QCOMPARE(window->focusWidget(), druck);
@@ -101,7 +95,7 @@ void TestFrmDrucken::everyWayOutLeadsToTheContinueWindow()
     if (how == Leave::CloseBox)
         forms.frmDrucken().window()->close();
     else
-        QTest::mouseClick(button(forms, how == Leave::Drucken ? "cmdDruck" : "cmdKeinDruck"), Qt::LeftButton);
+        QVERIFY(Player::click(QStringLiteral("frmDrucken"), how == Leave::Drucken ? QStringLiteral("cmdDruck") : QStringLiteral("cmdKeinDruck")));
 
     QCOMPARE(services.printed.size(), how == Leave::Drucken ? 1 : 0);
     QCOMPARE(comparable(services.clipboard), certificate);
@@ -135,7 +129,7 @@ void TestFrmDrucken::printsTheCertificateUndistortedAndCentred()
     Forms forms(services);
     Player::finishGoodGame(forms, QStringLiteral("240"));
     const QImage captured = services.clipboard;
-    QTest::mouseClick(button(forms, "cmdDruck"), Qt::LeftButton);
+    QVERIFY(Player::click(QStringLiteral("frmDrucken"), QStringLiteral("cmdDruck")));
 
     QCOMPARE(services.printed.size(), 1);
     QCOMPARE(comparable(services.printed.first().image), comparable(captured));
@@ -169,7 +163,7 @@ void TestFrmDrucken::nothingToPrintPrintsNothing()
     Player::finishGoodGame(forms, QStringLiteral("240"));
     if (hasPrinter)
         services.clipboard = QImage();
-    QTest::mouseClick(button(forms, "cmdDruck"), Qt::LeftButton);
+    QVERIFY(Player::click(QStringLiteral("frmDrucken"), QStringLiteral("cmdDruck")));
     QVERIFY(services.printed.isEmpty());
     QVERIFY(services.messages.isEmpty());
     QVERIFY(forms.frmWeiter().isVisible());

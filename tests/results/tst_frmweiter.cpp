@@ -1,19 +1,9 @@
 #include "fakeservices.h"
 #include "geometry.h"
-#include "graphicalbuttons.h"
 #include "look.h"
 #include "player.h"
 
 #include <QScreen>
-
-namespace {
-
-GraphicalButton *button(Forms &forms, const char *objectName)
-{
-    return forms.frmWeiter().window()->findChild<GraphicalButton *>(QLatin1String(objectName));
-}
-
-} // namespace
 
 class TestFrmWeiter : public QObject
 {
@@ -37,8 +27,8 @@ void TestFrmWeiter::opensCentredWithTwoGraphicalButtons()
     QCOMPARE(window->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint), Qt::WindowCloseButtonHint);
     QCOMPARE(window->grab().toImage().pixelColor(2, 2), Look::desktop);
 
-    GraphicalButton *weiter = button(forms, "cmdWeiter");
-    GraphicalButton *ende = button(forms, "cmdEnde");
+    QAbstractButton *weiter = Player::button(QStringLiteral("frmWeiter"), QStringLiteral("cmdWeiter"));
+    QAbstractButton *ende = Player::button(QStringLiteral("frmWeiter"), QStringLiteral("cmdEnde"));
     QCOMPARE(weiter->text(), QStringLiteral("Ich will weiter spielen!"));
     QCOMPARE(ende->text(), QStringLiteral("Spiel beenden!"));
     QCOMPARE(weiter->geometry(), twipsToPixels(120, 120, 4935, 975));
@@ -52,7 +42,7 @@ void TestFrmWeiter::endeEndsTheProgram()
     FakeServices services;
     Forms forms(services);
     forms.frmWeiter().Show();
-    QTest::mouseClick(button(forms, "cmdEnde"), Qt::LeftButton);
+    QVERIFY(Player::click(QStringLiteral("frmWeiter"), QStringLiteral("cmdEnde")));
     QVERIFY(services.ended);
     QVERIFY(services.messages.isEmpty());
     Player::flushDeletes();
