@@ -17,6 +17,7 @@ private Q_SLOTS:
     void showsNamesDateAndPointsAsTyped_data();
     void showsNamesDateAndPointsAsTyped();
     void longNameWrapsAndIsCutOffAtTheBottom();
+    void codePairShowsMister1337With65535Points();
 };
 
 // The certificate opens white, portrait, its client area at the screen's corner, with no title-bar buttons.
@@ -130,6 +131,19 @@ void TestFrmUrkunde::longNameWrapsAndIsCutOffAtTheBottom()
     QCOMPARE(block->font().pointSizeF(), 18.0);
     QVERIFY(block->heightForWidth(block->width()) > block->height());
     QVERIFY(block->text().startsWith(longName));
+}
+
+// The selection window's code pair leads to the certificate for "Mister 1337" with 65535 points.
+void TestFrmUrkunde::codePairShowsMister1337With65535Points()
+{
+    FakeServices services;
+    Forms forms(services);
+    Player::enterNames(forms, QStringLiteral("ZentaKorbiFelmar"), QStringLiteral("TrubelWankerhofMeiselbachNorg"));
+    QVERIFY(Player::click(QStringLiteral("frmAuswahl"), QStringLiteral("cmdEnde")));
+    QVERIFY(forms.frmUrkunde().isVisible());
+    const FormWindow *window = forms.frmUrkunde().window();
+    QVERIFY(window->findChild<QLabel *>(QStringLiteral("lblText(0)"))->text().startsWith(QStringLiteral("Mister 1337\n")));
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblText(1)"))->text(), QStringLiteral("65535"));
 }
 
 QTEST_MAIN(TestFrmUrkunde)
