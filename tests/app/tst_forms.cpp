@@ -13,30 +13,19 @@ class TestForms : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void firstReferenceCreatesTheOneInstance();
-    void showLoadsOnceAndUnloadDiscardsTheControls();
+    void oneInstanceShownOnceAndRebuiltAfterUnload();
     void unloadOfAnUnloadedWindowDoesNothing();
     void endClosesEveryWindowAndBlocksLaterShows();
     void splashUnloadsItselfInsideItsOwnHandler();
 };
 
-// The same name always reaches the same object, before and after an unload.
-void TestForms::firstReferenceCreatesTheOneInstance()
+// The same name always reaches the same object; a second Show only raises; after Unload
+// the window goes and the next Show builds a new one.
+void TestForms::oneInstanceShownOnceAndRebuiltAfterUnload()
 {
     FakeServices services;
     Forms forms(services);
-    FrmWeiter *first = &forms.frmWeiter();
-    forms.frmWeiter().Show();
-    forms.frmWeiter().Unload();
-    QCOMPARE(&forms.frmWeiter(), first);
     QCOMPARE(&forms.board(zorbel::BoardId::frm8x5), &forms.frm8x5());
-}
-
-// A second Show only raises; after Unload the next Show builds a new window.
-void TestForms::showLoadsOnceAndUnloadDiscardsTheControls()
-{
-    FakeServices services;
-    Forms forms(services);
     auto &weiter = forms.frmWeiter();
     QVERIFY(!weiter.isLoaded());
     weiter.Show();
@@ -50,10 +39,9 @@ void TestForms::showLoadsOnceAndUnloadDiscardsTheControls()
     QVERIFY(!firstWindow->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(firstWindow.isNull());
-
+    QCOMPARE(&forms.frmWeiter(), &weiter);
     weiter.Show();
-    QVERIFY(weiter.isVisible());
-    QVERIFY(weiter.window() != nullptr);
+    QVERIFY(weiter.isVisible() && weiter.window());
 }
 
 // Unloading windows that were never loaded creates none and does no harm.
