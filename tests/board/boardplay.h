@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPair>
@@ -73,21 +74,15 @@ inline const QColor markedColour{255, 0, 0};
 inline QList<QPair<int, int>> matchingPairs(QWidget *board, int cards)
 {
     QList<QPair<int, int>> pairs;
-    QList<int> open;
+    QHash<QString, int> open;
     for (int index = 0; index < cards; ++index) {
-        const GraphicalButton *candidate = card(board, index);
-        if (!candidate || !candidate->isVisible())
+        if (!card(board, index) || !card(board, index)->isVisible())
             continue;
-        bool paired = false;
-        for (qsizetype k = 0; k < open.size() && !paired; ++k) {
-            if (tagOf(card(board, open[k])) == tagOf(candidate)) {
-                pairs.append({open[k], index});
-                open.removeAt(k);
-                paired = true;
-            }
-        }
-        if (!paired)
-            open.append(index);
+        const QString tag = tagOf(card(board, index));
+        if (open.contains(tag))
+            pairs.append({open.take(tag), index});
+        else
+            open.insert(tag, index);
     }
     return pairs;
 }

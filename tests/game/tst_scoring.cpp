@@ -14,8 +14,6 @@ private slots:
     void points();
     void dealStartsTheCountersAfresh();
     void allRemovedAfterTheLastPair();
-    void judgeClick_data();
-    void judgeClick();
 };
 
 static BoardState playedBoard(BoardId board, int rechenart, int klicks)
@@ -91,37 +89,6 @@ void TestScoring::allRemovedAfterTheLastPair()
     QVERIFY(!state.allRemoved());
     state.removePair();
     QVERIFY(state.allRemoved());
-}
-
-void TestScoring::judgeClick_data()
-{
-    QTest::addColumn<int>("clickedRow");
-    QTest::addColumn<int>("markedRow");
-    QTest::addColumn<ClickResult>("result");
-
-    // Pairs 0 and 1 both have the result 5, pair 2 has 6; rows r and r + 6 are pair r.
-    QTest::newRow("nothing marked: marks") << 0 << -1 << ClickResult::Marked;
-    QTest::newRow("the marked card again: stays marked") << 0 << 0 << ClickResult::Marked;
-    QTest::newRow("the pair's other card: match") << 6 << 0 << ClickResult::Match;
-    QTest::newRow("another pair with the same result: match") << 7 << 0 << ClickResult::Match;
-    QTest::newRow("another result: wrong pair") << 2 << 0 << ClickResult::WrongPair;
-    QTest::newRow("another result, other way round: wrong pair") << 0 << 8 << ClickResult::WrongPair;
-}
-
-// Two cards match when their tags are equal, whichever pair they came from.
-void TestScoring::judgeClick()
-{
-    QFETCH(int, clickedRow);
-    QFETCH(int, markedRow);
-    QFETCH(ClickResult, result);
-
-    ScriptedRandom random;
-    for (const int ergebnis : {5, 5, 6, 7, 8, 9})
-        random.script.insert(random.script.end(), {drawing(ergebnis - 1, 100), 0.3, 0.6});
-    BoardState state(boardLayout(BoardId::frm3x4));
-    state.deal(ticked(1), false, random.source());
-    const int marked = markedRow < 0 ? -1 : cardShowing(state, markedRow);
-    QCOMPARE(zorbel::judgeClick(state, cardShowing(state, clickedRow), marked), result);
 }
 
 QTEST_GUILESS_MAIN(TestScoring)
