@@ -284,7 +284,7 @@ void TestFrmAuswahl::endRuleEndsWithoutTheCodePair()
     QVERIFY(!selection.forms.frmAuswahl().isLoaded());
 }
 
-// The code pair leads straight to a certificate for "Mister 1337" with 65535 points.
+// The code pair leads straight to a certificate for "Mister 1337" (its 65535 points: tst_frmurkunde).
 void TestFrmAuswahl::codePairLeadsToTheCertificate()
 {
     Selection selection;
