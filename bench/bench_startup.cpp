@@ -17,10 +17,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QList>
 #include <QProcess>
 #include <QThread>
+
+#include "residentmemory.h"
 
 #include <xcb/xcb.h>
 
@@ -172,18 +173,6 @@ bool timeStartup(Display &display, const QString &program, Figures &mapped, Figu
     return true;
 }
 
-long residentKilobytes(qint64 pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
 bool xdotool(const QStringList &arguments)
 {
     return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
@@ -224,7 +213,7 @@ bool gameMemory(Display &display, const QString &program, Figures &memory)
     ok = board && display.waitForPaint(*board, clock);
     if (ok) {
         QThread::msleep(500);
-        const long kilobytes = residentKilobytes(process.processId());
+        const long kilobytes = residentKilobytes(QStringLiteral("/proc/%1/status").arg(process.processId()));
         ok = kilobytes > 0;
         memory.add(kilobytes / 1024.0);
     }

@@ -4,8 +4,8 @@
 
 #include "fakeservices.h"
 #include "player.h"
+#include "residentmemory.h"
 
-#include <QFile>
 
 #include <cstdio>
 
@@ -27,14 +27,7 @@ long heldKilobytes()
 const char *const heldMemory = "resident memory";
 long heldKilobytes()
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
+    return residentKilobytes(QStringLiteral("/proc/self/status"));
 }
 #endif
 
