@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QUrl>
 
 QtServices::QtServices()
@@ -46,6 +47,8 @@ bool QtServices::printImage(const QImage &image, const PagePlacement &placement)
         return false;
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     printer.setCopyCount(1);
+    // The name the print queue shows, and the file name a PDF printer writes.
+    printer.setDocName(QStringLiteral("Urkunde"));
     if (!printer.isValid())
         return false;
     QPainter painter;
@@ -80,6 +83,13 @@ double QtServices::random()
 QString QtServices::programFolder() const
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QString QtServices::userDataFolder() const
+{
+    // $XDG_DATA_HOME/zorbel, by default ~/.local/share/zorbel.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data.isEmpty() ? QString() : data + QStringLiteral("/zorbel");
 }
 
 QString QtServices::programTitle() const

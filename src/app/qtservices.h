@@ -17,6 +17,7 @@ public:
     QString todayShortDate() const override;
     double random() override;
     QString programFolder() const override;
+    QString userDataFolder() const override;
     QString programTitle() const override;
     ProgramVersion programVersion() const override;
     void processPendingEvents() override;

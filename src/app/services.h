@@ -32,7 +32,8 @@ public:
     // A null image when the clipboard holds no picture.
     virtual QImage clipboardImage() const = 0;
 
-    // Prints the image on one page of the default printer and ends the document.
+    // Prints the image on one page of the default printer as the job "Urkunde" (the
+    // certificate is all the program prints) and ends the document.
     // Returns false when there is no printer or the page could not be printed.
     virtual bool printImage(const QImage &image, const PagePlacement &placement) = 0;
 
@@ -47,6 +48,9 @@ public:
     virtual double random() = 0;
 
     virtual QString programFolder() const = 0;
+    // The user's own data folder; its Bilder hold pictures that take the place of the
+    // program's own. Empty when there is none.
+    virtual QString userDataFolder() const = 0;
     virtual QString programTitle() const = 0;
     virtual ProgramVersion programVersion() const = 0;
 

@@ -1,8 +1,11 @@
 #include "boardpicture.h"
 
+#include "services.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -122,14 +125,32 @@ QImage decodeBoardPicture(const QString &path, const QSize &size)
     return decode(file.readAll(), size);
 }
 
-QFuture<QImage> decodeBoardPictureInBackground(const QString &path, const QSize &size)
+QStringList boardPicturePaths(const Services &services, int number)
+{
+    const QString name = QStringLiteral("Bilder/picture%1.jpg").arg(number);
+    QStringList paths;
+    // An empty folder would make the name relative to wherever the program was started.
+    for (const QString &folder : {services.userDataFolder(), services.programFolder()}) {
+        if (!folder.isEmpty())
+            paths.append(QDir(folder).filePath(name));
+    }
+    return paths;
+}
+
+QFuture<QImage> decodeBoardPictureInBackground(const QStringList &paths, const QSize &size)
 {
     // The task holds only values and the promise, so it may outlive the board that asked.
     auto promise = std::make_shared<QPromise<QImage>>();
     QFuture<QImage> future = promise->future();
     promise->start();
-    QThreadPool::globalInstance()->start([promise, path, size] {
-        promise->addResult(decodeBoardPicture(path, size));
+    QThreadPool::globalInstance()->start([promise, paths, size] {
+        QImage picture;
+        for (const QString &path : paths) {
+            picture = decodeBoardPicture(path, size);
+            if (!picture.isNull())
+                break;
+        }
+        promise->addResult(picture);
         promise->finish();
     });
     return future;

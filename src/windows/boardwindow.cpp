@@ -129,8 +129,7 @@ void BoardWindow::Form_Load()
 
 void BoardWindow::loadPicture(BoardFormWindow &board)
 {
-    const QString path = QDir(services().programFolder())
-                             .filePath(QStringLiteral("Bilder/picture%1.jpg").arg(m_state.Bildnummer()));
+    const QStringList paths = boardPicturePaths(services(), m_state.Bildnummer());
     // The cards hide the whole picture until the first pair goes, so the board need
     // not wait for a large photo to decode before it opens.
     board.pictureLoad = new QFutureWatcher<QImage>(&board);
@@ -140,7 +139,7 @@ void BoardWindow::loadPicture(BoardFormWindow &board)
     });
     // Decoded at the screen's own pixels, so that it stays sharp on a high-density display.
     board.pictureLoad->setFuture(
-        decodeBoardPictureInBackground(path, board.imgBild->size() * board.imgBild->devicePixelRatioF()));
+        decodeBoardPictureInBackground(paths, board.imgBild->size() * board.imgBild->devicePixelRatioF()));
 }
 
 void BoardWindow::showLoadedPicture(BoardFormWindow &board)

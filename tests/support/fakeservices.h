@@ -34,6 +34,7 @@ public:
     QString todayShortDate() const override;
     double random() override;
     QString programFolder() const override;
+    QString userDataFolder() const override { return dataFolder; }
     QString programTitle() const override;
     ProgramVersion programVersion() const override;
     void processPendingEvents() override;
@@ -42,6 +43,7 @@ public:
     // Scripted answers.
     QString date = QStringLiteral("06.12.2026");
     QString folder;  // empty: a folder without pictures
+    QString dataFolder;  // the user's; empty: none
     ProgramVersion version{1, 3, 37};
     bool hasPrinter = true;
     QRectF printableArea{0, 0, 4760, 6779};  // A4 portrait at 600 dpi, less margins
