@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the whole test suite headless.
 set -euo pipefail
-# The validators of the desktop entry and the AppStream data; without them those tests skip.
-EXTRA_PACKAGES="${EXTRA_PACKAGES:-} desktop-file-utils appstream"
+# The validators of the desktop entry, the AppStream data and the Debian package (lintian,
+# with dpkg-dev for cpack); without them those tests skip.
+EXTRA_PACKAGES="${EXTRA_PACKAGES:-} desktop-file-utils appstream lintian dpkg-dev"
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 # The certificate print test wants a real printer: a cups-pdf queue as the default, on a
