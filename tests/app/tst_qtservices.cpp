@@ -1,0 +1,95 @@
+#include "boardpicture.h"
+#include "fakeservices.h"
+#include "qtservices.h"
+
+#include <QDate>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+// What the real services hand to the system, and where the board pictures are looked for.
+class TestQtServices : public QObject
+{
+    Q_OBJECT
+
+public Q_SLOTS:
+    void receiveUrl(const QUrl &url) { m_opened.append(url); }
+
+private Q_SLOTS:
+    void dateInTheUsersShortFormWithFourDigitYear();
+    void bareHostOpensAsWebPage_data();
+    void bareHostOpensAsWebPage();
+    void ownPictureFirstThenTheProgramsOne_data();
+    void ownPictureFirstThenTheProgramsOne();
+
+private:
+    QList<QUrl> m_opened;
+};
+
+// German settings write the day first, with dots, and the certificate wants all four year digits.
+void TestQtServices::dateInTheUsersShortFormWithFourDigitYear()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
+    QCOMPARE(QtServices().todayShortDate(), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+}
+
+void TestQtServices::bareHostOpensAsWebPage_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QUrl>("opened");
+    QTest::newRow("bare web host") << "www.example.org" << QUrl(QStringLiteral("http://www.example.org"));
+    QTest::newRow("mail address") << "mailto:team@example.net" << QUrl(QStringLiteral("mailto:team@example.net"));
+}
+
+void TestQtServices::bareHostOpensAsWebPage()
+{
+    QFETCH(QString, target);
+    QFETCH(QUrl, opened);
+    for (const char *scheme : {"http", "https", "mailto"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "receiveUrl");
+    m_opened.clear();
+    QtServices().openUrl(target);
+    QCOMPARE(m_opened, QList<QUrl>{opened});
+}
+
+void TestQtServices::ownPictureFirstThenTheProgramsOne_data()
+{
+    QTest::addColumn<QString>("own");        // the user's picture7.jpg: a colour, "broken" or none
+    QTest::addColumn<QString>("installed");  // the program's
+    QTest::addColumn<QString>("shown");      // the colour decoded; none: the board keeps its default
+    QTest::newRow("own picture wins") << "red" << "blue" << "red";
+    QTest::newRow("no own picture") << "" << "blue" << "blue";
+    QTest::newRow("broken own falls back") << "broken" << "blue" << "blue";
+    QTest::newRow("both broken: default") << "broken" << "broken" << "";
+}
+
+// The user's own pictures lie in $XDG_DATA_HOME/zorbel/Bilder.
+void TestQtServices::ownPictureFirstThenTheProgramsOne()
+{
+    QFETCH(QString, own);
+    QFETCH(QString, installed);
+    QFETCH(QString, shown);
+    QTemporaryDir data, program;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    FakeServices services;
+    services.folder = program.path();
+    services.dataFolder = QtServices().userDataFolder();
+    for (const auto &[folder, kind] : {std::pair(data.path() + QStringLiteral("/zorbel"), own), std::pair(program.path(), installed)}) {
+        QFile file(folder + QStringLiteral("/Bilder/picture7.jpg"));
+        QImage picture(16, 16, QImage::Format_RGB32);
+        picture.fill(QColor(kind));
+        QVERIFY(kind.isEmpty() || (QDir().mkpath(folder + QStringLiteral("/Bilder")) && file.open(QIODevice::WriteOnly)
+                                   && (kind == u"broken" || picture.save(&file, "JPEG"))));
+    }
+    const QImage picture = decodeBoardPictureInBackground(boardPicturePaths(services, 7), {8, 8}).result();
+    QCOMPARE(picture.isNull() ? QString() : QColor(picture.pixel(4, 4)).red() > 128 ? QStringLiteral("red") : QStringLiteral("blue"), shown);
+}
+
+QTEST_MAIN(TestQtServices)
+#include "tst_qtservices.moc"
