@@ -3,6 +3,7 @@
 #include "boardstate.h"
 #include "random.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <random>
@@ -20,13 +21,10 @@ public:
     {
         return [this] {
             ++drawn;
-            if (!script.empty()) {
-                const double r = script.front();
+            const double r = script.empty() ? static_cast<double>(m_engine() >> 11) * 0x1.0p-53 : script.front();  // 53 bits: never 1
+            if (!script.empty())
                 script.pop_front();
-                return r;
-            }
-            // 53 random bits scaled to [0, 1): never 1, unlike some distributions.
-            return static_cast<double>(m_engine() >> 11) * 0x1.0p-53;
+            return r;
         };
     }
 
@@ -40,20 +38,11 @@ inline double drawing(int k, int n)
     return (k + 0.5) / n;
 }
 
-// The boxes ticked for Rechenart 1 to 6 (+, -, + -, *, :, * :).
+// The boxes (+, -, *, :) that give Rechenart 1 to 6: +, -, + -, then * and : each with every box
+// they outrank (+ - *, + - :, + - * :), so that every deal also checks the precedence.
 inline std::array<bool, 4> ticked(int rechenart)
 {
     static const std::array<std::array<bool, 4>, 6> boxes{{{true, false, false, false}, {false, true, false, false},
-        {true, true, false, false}, {false, false, true, false}, {false, false, false, true}, {false, false, true, true}}};
+        {true, true, false, false}, {true, true, true, false}, {true, true, false, true}, {true, true, true, true}}};
     return boxes[static_cast<std::size_t>(rechenart - 1)];
-}
-
-// The card that shows exercise `row`.
-inline int cardShowing(const zorbel::BoardState &state, int row)
-{
-    for (int card = 0; card < state.layout().cards(); ++card) {
-        if (state.Aufgaben(card).row == row)
-            return card;
-    }
-    return -1;
 }
