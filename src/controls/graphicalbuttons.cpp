@@ -1,6 +1,11 @@
 #include "graphicalbuttons.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
 
 namespace {
 
@@ -49,6 +54,31 @@ void paintGraphical(QAbstractButton &button, const QColor &backColor, bool sunke
     }
 }
 
+// The toolkit's toggles take only their indicator and caption as click area, and report
+// that to assistive technology as their place; a graphical toggle is all button.
+class WholeButtonClickStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (element == SE_CheckBoxClickRect || element == SE_RadioButtonClickRect)
+            return option->rect;
+        return QProxyStyle::subElementRect(element, option, widget);
+    }
+};
+
+QStyle *wholeButtonClickStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new WholeButtonClickStyle(QStyleFactory::create(QApplication::style()->name()));
+        style->setParent(qApp);
+    }
+    return style;
+}
+
 } // namespace
 
 GraphicalButton::GraphicalButton(const QString &caption, QWidget *parent)
@@ -76,6 +106,7 @@ GraphicalCheckBox::GraphicalCheckBox(const QString &caption, const QColor &backC
     : QCheckBox(caption, parent)
     , m_backColor(backColor)
 {
+    setStyle(wholeButtonClickStyle());
 }
 
 void GraphicalCheckBox::paintEvent(QPaintEvent *)
@@ -83,15 +114,11 @@ void GraphicalCheckBox::paintEvent(QPaintEvent *)
     paintGraphical(*this, m_backColor, isChecked() || isDown());
 }
 
-bool GraphicalCheckBox::hitButton(const QPoint &pos) const
-{
-    return rect().contains(pos);
-}
-
 GraphicalOptionButton::GraphicalOptionButton(const QString &caption, const QColor &backColor, QWidget *parent)
     : QRadioButton(caption, parent)
     , m_backColor(backColor)
 {
+    setStyle(wholeButtonClickStyle());
 }
 
 void GraphicalOptionButton::deselect()
@@ -105,9 +132,4 @@ void GraphicalOptionButton::deselect()
 void GraphicalOptionButton::paintEvent(QPaintEvent *)
 {
     paintGraphical(*this, m_backColor, isChecked() || isDown());
-}
-
-bool GraphicalOptionButton::hitButton(const QPoint &pos) const
-{
-    return rect().contains(pos);
 }

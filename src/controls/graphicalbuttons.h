@@ -7,7 +7,8 @@
 
 // Buttons of the "graphical" kind: they paint their background colour exactly,
 // flat, inside a classic bevel, with the caption centred and wrapped. The toggle
-// kinds look pressed while they are selected or checked.
+// kinds look pressed while they are selected or checked; the whole button is their
+// click area, for the mouse and for a screen reader or magnifier alike.
 
 class GraphicalButton : public QPushButton
 {
@@ -21,6 +22,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Made checkable, it tells assistive technology a state that only code sets: a click
+    // leaves it as it is, and the look never shows it.
+    void nextCheckState() override {}
 
 private:
     QColor m_backColor;
@@ -35,7 +39,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool hitButton(const QPoint &pos) const override;
 
 private:
     QColor m_backColor;
@@ -54,7 +57,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    bool hitButton(const QPoint &pos) const override;
 
 private:
     QColor m_backColor;

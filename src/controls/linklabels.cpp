@@ -44,11 +44,27 @@ QLabel *LinkLabel::addLabel1(const QString &text, QSize twips)
 {
     auto *label = new QLabel(text, this);
     label->setObjectName(QStringLiteral("Label1"));
-    label->setGeometry(twipsToPixels(0, 0, twips.width(), twips.height()));
+    placeElement(*label, {0, 0, twips.width(), twips.height()});
     label->setTextFormat(Qt::PlainText);
     label->setFont(Look::font(9.75, false, true));
     label->setAccessibleName(text);
     return label;
+}
+
+void LinkLabel::placeElement(QWidget &element, const QRect &twips)
+{
+    m_element = &element;
+    m_elementRect = twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height());
+    element.setGeometry(m_elementRect & rect());
+}
+
+// What lies beyond a smaller container is cut off; the element ends there too, so that
+// a magnifier or screen reader is told the part that is drawn.
+void LinkLabel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_element)
+        m_element->setGeometry(m_elementRect & rect());
 }
 
 LinkQuor::LinkQuor(Services &services, QWidget *parent)
@@ -56,7 +72,7 @@ LinkQuor::LinkQuor(Services &services, QWidget *parent)
 {
     auto *imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(twipsToPixels(0, 0, 3540, 825));
+    placeElement(*imgLogo, {0, 0, 3540, 825});
     imgLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imgLogo->setPixmap(Look::builtInPicture(QStringLiteral(":/assets/school-logo.png")));
     imgLogo->setAccessibleName(Contacts::schoolName.toString());

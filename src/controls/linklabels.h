@@ -23,9 +23,15 @@ protected:
     ClickWatcher &clickable(QLabel &element);
     // Label1: the underlined text of the three text links.
     QLabel *addLabel1(const QString &text, QSize twips);
+    // The one visible element, at its design rectangle from the control's top-left corner.
+    void placeElement(QWidget &element, const QRect &twips);
+
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     Services &m_services;
+    QWidget *m_element = nullptr;
+    QRect m_elementRect;
 };
 
 // The school's logo, linking to the school's web site.

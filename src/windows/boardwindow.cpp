@@ -1,5 +1,6 @@
 #include "boardwindow.h"
 
+#include "announcer.h"
 #include "boardpicture.h"
 #include "cardgrid.h"
 #include "forms.h"
@@ -29,11 +30,11 @@ QRect pixels(const zorbel::TwipsRect &twips)
     return twipsToPixels(twips.left, twips.top, twips.width, twips.height);
 }
 
-// The colour is the marking; a screen reader hears it as the card's description.
+// The colour is the marking; a screen reader hears it as the card's checked state.
 void setMarked(GraphicalButton &card, bool marked)
 {
     card.setBackColor(marked ? markedColour : cardColour);
-    card.setAccessibleDescription(marked ? QStringLiteral("markiert") : QString());
+    card.setChecked(marked);
 }
 
 TitleButtons titleButtonsOf(const zorbel::BoardLayout &layout)
@@ -54,6 +55,7 @@ public:
     QLabel *imgBild;
     GraphicalButton *cmdEnde;
     std::vector<GraphicalButton *> cmdaufgabe;
+    Announcer *announcer;
     // The picture file still being decoded for imgBild, or nullptr.
     QFutureWatcher<QImage> *pictureLoad = nullptr;
 };
@@ -63,6 +65,8 @@ BoardFormWindow::BoardFormWindow(const zorbel::BoardLayout &layout)
 {
     setObjectName(QLatin1String(layout.name.data(), static_cast<qsizetype>(layout.name.size())));
     Look::setBackground(*this, Look::desktop);
+
+    announcer = new Announcer(this);
 
     imgBild = new QLabel(this);
     imgBild->setObjectName(QStringLiteral("imgBild"));
@@ -83,6 +87,7 @@ BoardFormWindow::BoardFormWindow(const zorbel::BoardLayout &layout)
         card->setObjectName(QStringLiteral("cmdaufgabe(%1)").arg(index));
         card->setFont(cardFont);
         card->setBackColor(cardColour);
+        card->setCheckable(true);
         const zorbel::GridCell cell = zorbel::cellOfCard(layout, index);
         card->setGeometry(pixels({cell.column * layout.pitchX, cell.row * layout.pitchY, layout.cardWidth, layout.cardHeight}));
         cmdaufgabe.push_back(card);
@@ -172,6 +177,20 @@ void BoardWindow::showExercises(BoardFormWindow &board)
     }
 }
 
+void BoardWindow::focusNextCard(BoardFormWindow &board, int from, int leaving)
+{
+    GraphicalButton *next = board.cmdEnde;
+    for (int index = 0; index < m_layout.cards(); ++index) {
+        GraphicalButton *card = board.cmdaufgabe[static_cast<std::size_t>(index)];
+        if (index == from || index == leaving || card->isHidden())
+            continue;
+        next = card;
+        if (index > from)
+            break;
+    }
+    next->setFocus();
+}
+
 int BoardWindow::markedCard(const BoardFormWindow &board, int except) const
 {
     for (int index = 0; index < m_layout.cards(); ++index) {
@@ -194,7 +213,10 @@ void BoardWindow::cmdaufgabe_Click(int index)
         setMarked(*clicked, true);
         return;
     case zorbel::ClickResult::WrongPair:
-        // The player sees the message while the first card is still the red one.
+        // The scan marks the clicked card at every card it passes before the marked one, so
+        // under the message both are red unless the marked card is the first one scanned.
+        if (marked != (index == 0 ? 1 : 0))
+            setMarked(*clicked, true);
         services().messageBox(QStringLiteral("Leider falsch!"), QStringLiteral("Schade!"));
         // The program may have ended while the box was open.
         if (ui() != board)
@@ -208,6 +230,10 @@ void BoardWindow::cmdaufgabe_Click(int index)
         showLoadedPicture(*board);
         setMarked(*clicked, false);
         setMarked(*partner, false);
+        board->announcer->announce(QStringLiteral("Paar gefunden: %1 und %2").arg(partner->text(), clicked->text()));
+        // The focus goes on before the pair vanishes, so that it does not pass
+        // through cards on its way and each of them is read aloud.
+        focusNextCard(*board, index, marked);
         clicked->setVisible(false);
         partner->setVisible(false);
         m_state.removePair();

@@ -30,6 +30,9 @@ private:
     void showLoadedPicture(BoardFormWindow &board);
     void showExercises(BoardFormWindow &board);
     void endOfGame();
+    // Keyboard focus to the next remaining card after `from` in index order, else the one
+    // before it, else the cancel button; `from` and `leaving` are on their way out.
+    void focusNextCard(BoardFormWindow &board, int from, int leaving);
     // The card with the marked colour other than `except`, or -1.
     int markedCard(const BoardFormWindow &board, int except) const;
     // The loaded window with its controls, or nullptr.

@@ -82,7 +82,8 @@ private:
     QLabel *label(const char *name, const QRect &twips, const QString &caption = {});
     // A borderless picture box holding one link label. It has no click of its own:
     // a click on its empty part does nothing, and does not reach the window beneath.
-    QWidget *pictureBox(const char *name, const QRect &twips, const QString &accessibleName);
+    // It has no name of its own either, so a screen reader reads the link once.
+    QWidget *pictureBox(const char *name, const QRect &twips);
 };
 
 SplashWindow::SplashWindow(Services &services)
@@ -127,17 +128,17 @@ SplashWindow::SplashWindow(Services &services)
     MailTeam1->setObjectName(QStringLiteral("MailTeam1"));
     MailTeam1->setGeometry(pixels({5280, 6420, 2895, 255}));
 
-    QWidget *linkQuor2Box = pictureBox("LinkQuor2", {3600, 3360, 2295, 315}, Contacts::schoolName.toString());
+    QWidget *linkQuor2Box = pictureBox("LinkQuor2", {3600, 3360, 2295, 315});
     LinkQuor21 = new LinkQuor2(services, linkQuor2Box);
     LinkQuor21->setObjectName(QStringLiteral("LinkQuor21"));
     LinkQuor21->setGeometry(pixels({0, 0, 2295, 255}));
 
-    QWidget *linkQuor1Box = pictureBox("LinkQuor1", {360, 4320, 3615, 1035}, Contacts::schoolName.toString());
+    QWidget *linkQuor1Box = pictureBox("LinkQuor1", {360, 4320, 3615, 1035});
     LinkQuor3 = new LinkQuor(services, linkQuor1Box);
     LinkQuor3->setObjectName(QStringLiteral("LinkQuor3"));
     LinkQuor3->setGeometry(pixels({0, 120, 3615, 855}));
 
-    QWidget *mailBrasko1Box = pictureBox("MailBrasko1", {260, 6540, 3255, 315}, Contacts::teacherMail.toString());
+    QWidget *mailBrasko1Box = pictureBox("MailBrasko1", {260, 6540, 3255, 315});
     MailBrasko2 = new MailBrasko(services, mailBrasko1Box);
     MailBrasko2->setObjectName(QStringLiteral("MailBrasko2"));
     MailBrasko2->setGeometry(pixels({0, 0, 3135, 255}));
@@ -155,13 +156,12 @@ QLabel *SplashWindow::label(const char *name, const QRect &twips, const QString 
     return result;
 }
 
-QWidget *SplashWindow::pictureBox(const char *name, const QRect &twips, const QString &accessibleName)
+QWidget *SplashWindow::pictureBox(const char *name, const QRect &twips)
 {
     auto *result = new QWidget(this);
     result->setObjectName(QLatin1String(name));
     result->setGeometry(pixels(twips));
     result->setAttribute(Qt::WA_NoMousePropagation);
-    result->setAccessibleName(accessibleName);
     return result;
 }
 

@@ -133,7 +133,8 @@ void TestBoardWindow::wrongSecondClicksWarnThenMoveTheMark()
     for (clicked = 0; clicked < 3; ++clicked)
         QTest::mouseClick(card(board, chain[clicked]), Qt::LeftButton);
     QCOMPARE(services.messages.size(), 2);
-    QCOMPARE(whileOpen, QList({markedColour, cardColour, markedColour, cardColour}));
+    // The clicked card turns red as soon as the scan passes a card before the mark: not so when card 0 is marked.
+    QCOMPARE(whileOpen, QList({markedColour, cardColour, markedColour, markedColour}));
     for (int index = 0; index < 16; ++index) {
         QVERIFY(card(board, index)->isVisible());
         QCOMPARE(colourOf(card(board, index)), index == chain[2] ? markedColour : cardColour);
