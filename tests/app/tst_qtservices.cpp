@@ -22,7 +22,6 @@ public Q_SLOTS:
 
 private Q_SLOTS:
     void dateInTheUsersShortFormWithFourDigitYear();
-    void bareHostOpensAsWebPage_data();
     void bareHostOpensAsWebPage();
     void ownPictureFirstThenTheProgramsOne_data();
     void ownPictureFirstThenTheProgramsOne();
@@ -39,23 +38,14 @@ void TestQtServices::dateInTheUsersShortFormWithFourDigitYear()
     QCOMPARE(QtServices().todayShortDate(), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
 }
 
-void TestQtServices::bareHostOpensAsWebPage_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QUrl>("opened");
-    QTest::newRow("bare web host") << "www.example.org" << QUrl(QStringLiteral("http://www.example.org"));
-    QTest::newRow("mail address") << "mailto:team@example.net" << QUrl(QStringLiteral("mailto:team@example.net"));
-}
-
+// A bare host name opens as a web page; a "mailto:" target goes to the mail program as it is.
 void TestQtServices::bareHostOpensAsWebPage()
 {
-    QFETCH(QString, target);
-    QFETCH(QUrl, opened);
     for (const char *scheme : {"http", "https", "mailto"})
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "receiveUrl");
-    m_opened.clear();
-    QtServices().openUrl(target);
-    QCOMPARE(m_opened, QList<QUrl>{opened});
+    QtServices().openUrl(QStringLiteral("www.example.org"));
+    QtServices().openUrl(QStringLiteral("mailto:team@example.net"));
+    QCOMPARE(m_opened, (QList<QUrl>{QUrl(QStringLiteral("http://www.example.org")), QUrl(QStringLiteral("mailto:team@example.net"))}));
 }
 
 void TestQtServices::ownPictureFirstThenTheProgramsOne_data()

@@ -20,13 +20,11 @@ namespace {
 // cups-pdf writes a job into the folder its configuration names, in a file named after the job.
 QString cupsPdfFile(const QString &job)
 {
-    QString folder = QStringLiteral("/var/spool/cups-pdf/${USER}");
     QFile config(QStringLiteral("/etc/cups/cups-pdf.conf"));
-    const QRegularExpression outLine(QStringLiteral("^\\s*Out\\s+(\\S+)\\s*$"));
-    for (bool open = config.open(QIODevice::ReadOnly | QIODevice::Text); open && !config.atEnd();) {
-        const auto match = outLine.match(QString::fromLocal8Bit(config.readLine()));
-        folder = match.hasMatch() ? match.captured(1) : folder;
-    }
+    config.open(QIODevice::ReadOnly | QIODevice::Text);
+    const auto out = QRegularExpression(QStringLiteral("^\\s*Out\\s+(\\S+)\\s*$"), QRegularExpression::MultilineOption)
+                         .match(QString::fromLocal8Bit(config.readAll()));
+    QString folder = out.hasMatch() ? out.captured(1) : QStringLiteral("/var/spool/cups-pdf/${USER}");
     const passwd *user = getpwuid(getuid());
     return folder.replace(QStringLiteral("${HOME}"), QString::fromLocal8Bit(user->pw_dir))
                .replace(QStringLiteral("${USER}"), QString::fromLocal8Bit(user->pw_name))
@@ -100,9 +98,7 @@ void TestCertificatePrint::printsOneUndistortedPageNamedUrkunde()
     const PrintLayout expected = layoutPrint(0, 0, float(printable.width()), float(printable.height()),
                                              float(certificate.height()) / float(certificate.width()));
     const QRectF wanted = QRectF(expected.printLeft, expected.printTop, expected.printWidth, expected.printHeight).translated(printable.topLeft());
-    const QString where = QStringLiteral("printed at %1,%2 %3x%4 pt, wanted %5,%6 %7x%8 pt")
-                              .arg(printed.left()).arg(printed.top()).arg(printed.width()).arg(printed.height())
-                              .arg(wanted.left()).arg(wanted.top()).arg(wanted.width()).arg(wanted.height());
+    const QString where = QStringLiteral("printed at %1, wanted at %2 (points)").arg(QDebug::toString(printed), QDebug::toString(wanted));
     for (const double miss : {printed.left() - wanted.left(), printed.top() - wanted.top(), printed.right() - wanted.right(), printed.bottom() - wanted.bottom()})
         QVERIFY2(qAbs(miss) < 3.0, qPrintable(where));
 }
