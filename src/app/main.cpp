@@ -46,9 +46,12 @@ void acceptToolkitOptions(QCommandLineParser &parser)
 }
 
 // Without a display the toolkit ends in an abort whose text advises a reinstall. While
-// the application is built, its messages are held back; a fatal one becomes one line.
+// the application is built, its messages are held back; a fatal one becomes one line,
+// after the held ones when the user named a platform (they say what went wrong with it).
 QtMessageHandler toolkitHandler = nullptr;
 QList<std::pair<QtMsgType, QString>> heldMessages;
+QString startFailure;
+bool platformNamed = false;
 
 void holdStartMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
@@ -57,8 +60,9 @@ void holdStartMessages(QtMsgType type, const QMessageLogContext &context, const 
         return;
     }
     Q_UNUSED(context);
-    const QByteArray display = qgetenv("WAYLAND_DISPLAY").isEmpty() ? qgetenv("DISPLAY") : qgetenv("WAYLAND_DISPLAY");
-    std::fprintf(stderr, "zorbel: cannot open the display \"%s\"\n", display.constData());
+    for (const auto &held : std::as_const(heldMessages))
+        print(stderr, platformNamed ? held.second + QLatin1Char('\n') : QString());
+    print(stderr, startFailure);
     std::fflush(stderr);
     // Nothing is half-built that needs tidying, and the toolkit is mid-construction.
     _exit(exitNoDisplay);
@@ -107,13 +111,19 @@ int main(int argc, char *argv[])
         qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));
     }
 
-    // A chosen platform (offscreen, for example) needs no display.
-    const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || parser.isSet(QStringLiteral("platform"));
+    // A chosen platform (offscreen, for example) or a display named by -display needs no variable.
+    platformNamed = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || parser.isSet(QStringLiteral("platform"));
+    const bool platformChosen = platformNamed || parser.isSet(QStringLiteral("display"));
     if (!platformChosen && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         print(stderr, QStringLiteral("zorbel: no display found (DISPLAY/WAYLAND_DISPLAY not set)\n"));
         return exitNoDisplay;
     }
 
+    const QString display = parser.isSet(QStringLiteral("display")) ? parser.value(QStringLiteral("display"))
+                            : qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? qEnvironmentVariable("DISPLAY")
+                                                                            : qEnvironmentVariable("WAYLAND_DISPLAY");
+    startFailure = platformNamed ? QStringLiteral("zorbel: cannot start on the chosen platform\n")
+                                 : QStringLiteral("zorbel: cannot open the display \"%1\"\n").arg(display);
     toolkitHandler = qInstallMessageHandler(holdStartMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(toolkitHandler);
