@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 
 namespace {
 
@@ -24,6 +25,18 @@ bool needsName(QWidget *widget)
     return label && label->text().isEmpty() && !label->pixmap().isNull();
 }
 
+// What a screen reader finds on a board: the checked cards and the notifications showing.
+QStringList told(QWidget *board)
+{
+    QStringList said;
+    for (QWidget *part : board->findChildren<QWidget *>()) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(part);
+        if (part->isVisible() && (accessible->state().checked || accessible->role() == QAccessible::Notification))
+            said << accessible->text(QAccessible::Name) + (accessible->state().checked ? " checked" : "");
+    }
+    return said;
+}
+
 } // namespace
 
 class TestAccessNames : public QObject
@@ -31,19 +44,21 @@ class TestAccessNames : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyControlIsNamed_data();
-    void everyControlIsNamed();
+    void everyControlIsNamedOnceWhereItIsDrawn_data();
+    void everyControlIsNamedOnceWhereItIsDrawn();
+    void marksAndPairsAreHeard();
 };
 
-void TestAccessNames::everyControlIsNamed_data()
+void TestAccessNames::everyControlIsNamedOnceWhereItIsDrawn_data()
 {
     QTest::addColumn<QString>("window");
     for (const QString &name : Player::windowNames())
         QTest::newRow(qPrintable(name)) << name;
 }
 
-// Every control and picture the player can see is announced by a name, not by its object name; a card by the exercise it shows.
-void TestAccessNames::everyControlIsNamed()
+// Every control and picture the player can see is announced by a name, not by its object name (a card by the
+// exercise it shows), no box repeats the name of what it holds, and each reports where it is drawn, within a pixel.
+void TestAccessNames::everyControlIsNamedOnceWhereItIsDrawn()
 {
     QFETCH(QString, window);
     FakeServices services;
@@ -51,17 +66,52 @@ void TestAccessNames::everyControlIsNamed()
     FormWindow *shown = Player::open(forms, window);
     QVERIFY(shown);
 
-    QStringList unnamed;
+    QStringList faults;
     for (QWidget *control : shown->findChildren<QWidget *>()) {
-        if (!control->isVisibleTo(shown) || !needsName(control))
+        if (!control->isVisibleTo(shown))
             continue;
         const QString name = spokenName(control).trimmed();
         const bool card = control->objectName().startsWith(QLatin1String("cmdaufgabe("));
         const QString shows = card ? static_cast<QAbstractButton *>(control)->text() : QString();
-        if (name.isEmpty() || name == control->objectName() || (card && (spokenName(control) != shows || !shows.contains(u'+'))))
-            unnamed.append(control->objectName());
+        if (needsName(control) && (name.isEmpty() || name == control->objectName() || (card && (name != shows || !shows.contains(u'+')))))
+            faults.append(control->objectName() + QStringLiteral(" unnamed"));
+        for (QWidget *inner : control->findChildren<QWidget *>()) {
+            if (!name.isEmpty() && spokenName(inner).trimmed() == name)
+                faults.append(control->objectName() + QStringLiteral(" read twice"));
+        }
+        // Drawn is what a container does not cut off.
+        QRect drawn(control->mapToGlobal(QPoint(0, 0)), control->size());
+        for (QWidget *outer = control->parentWidget(); outer; outer = outer->parentWidget())
+            drawn &= QRect(outer->mapToGlobal(QPoint(0, 0)), outer->size());
+        const QRect told = QAccessible::queryAccessibleInterface(control)->rect();
+        if ((told.topLeft() - drawn.topLeft()).manhattanLength() > 2 || (told.bottomRight() - drawn.bottomRight()).manhattanLength() > 2)
+            faults.append(control->objectName() + QStringLiteral(" misplaced"));
     }
-    QCOMPARE(unnamed, QStringList());
+    QCOMPARE(faults, QStringList());
+}
+
+// A marked card is heard as checked; a found pair by both its exercises, and the focus goes on to the next
+// remaining card in index order, or the one before when none follows.
+void TestAccessNames::marksAndPairsAreHeard()
+{
+    FakeServices services;
+    Forms forms(services);
+    FormWindow *board = Player::open(forms, QStringLiteral("frm3x4"));
+    QVERIFY(board);
+    const auto indexOf = [](QWidget *card) { return card->objectName().mid(11).chopped(1).toInt(); };
+    const auto pairs = Player::pairsOf(board);
+    for (qsizetype p = 0; p + 1 < pairs.size(); ++p) {
+        const auto [first, second] = pairs[p];
+        QTest::mouseClick(first, Qt::LeftButton);
+        QVERIFY(told(board).contains(first->text() + " checked"));
+        QTest::mouseClick(second, Qt::LeftButton);
+        QCOMPARE(told(board), QStringList{"Paar gefunden: " + first->text() + " und " + second->text()});
+        QMap<int, QWidget *> remaining;
+        for (const auto &[a, b] : pairs.mid(p + 1))
+            remaining.insert(indexOf(a), a), remaining.insert(indexOf(b), b);
+        const auto next = remaining.upperBound(indexOf(second));
+        QCOMPARE(board->focusWidget(), next == remaining.end() ? remaining.last() : *next);
+    }
 }
 
 QTEST_MAIN(TestAccessNames)
