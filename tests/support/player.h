@@ -1,6 +1,5 @@
 #pragma once
 
-#include "boardlayout.h"
 #include "boardwindow.h"
 #include "forms.h"
 #include "frmanleitung.h"
@@ -12,9 +11,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QList>
-#include <QPair>
-#include <QStringList>
 #include <QTest>
 
 #include <algorithm>
@@ -22,13 +18,15 @@
 // A player on the real windows, finding windows and controls by their object names.
 namespace Player {
 
+using Pair = QPair<QAbstractButton *, QAbstractButton *>;
+
 // The program's windows on screen, by name, sorted.
 inline QStringList visibleWindows()
 {
     QStringList names;
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible() && !widget->objectName().isEmpty())
-            names.append(widget->objectName());
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && !top->objectName().isEmpty())
+            names.append(top->objectName());
     }
     names.sort();
     return names;
@@ -36,9 +34,11 @@ inline QStringList visibleWindows()
 
 inline QWidget *visibleWindow(const QString &name)
 {
-    const QWidgetList tops = QApplication::topLevelWidgets();
-    const auto found = std::find_if(tops.begin(), tops.end(), [&](QWidget *top) { return top->isVisible() && top->objectName() == name; });
-    return found == tops.end() ? nullptr : *found;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && top->objectName() == name)
+            return top;
+    }
+    return nullptr;
 }
 
 inline QAbstractButton *button(const QString &window, const QString &name)
@@ -68,57 +68,44 @@ inline QString boardName(const zorbel::BoardLayout &layout)
     return QString::fromLatin1(layout.name.data(), static_cast<qsizetype>(layout.name.size()));
 }
 
-struct Settings
-{
-    int klasse = 0;          // optKlasse index: school year - 1
-    QList<int> rechenarten;  // chkRechenart indexes, within {0, 1} or within {2, 3}
-    int level = 0;           // optLevel index
-};
-
-// Chooses exactly these settings in the visible selection window, whatever was chosen
-// before, and with `start` presses "OK".
-[[nodiscard]] inline bool choose(const Settings &settings, bool start = true)
+// Chooses exactly this year (optKlasse index), these operations (chkRechenart indexes, within {0, 1} or within {2, 3})
+// and this level (optLevel index) in the visible selection window, whatever was chosen before, and with `start` presses "OK".
+[[nodiscard]] inline bool choose(int klasse, const QList<int> &rechenarten, int level, bool start = true)
 {
     const QString auswahl = QStringLiteral("frmAuswahl");
-    if (!click(auswahl, QStringLiteral("optKlasse(%1)").arg(settings.klasse)))
+    if (!click(auswahl, QStringLiteral("optKlasse(%1)").arg(klasse)))
         return false;
     // First off what is not wanted, then on what is: some operations exclude others.
     for (const bool wanted : {false, true}) {
         for (int k = 0; k < 4; ++k) {
             QAbstractButton *box = button(auswahl, QStringLiteral("chkRechenart(%1)").arg(k));
-            if (box && box->isChecked() != wanted && settings.rechenarten.contains(k) == wanted
+            if (box && box->isChecked() != wanted && rechenarten.contains(k) == wanted
                 && (!click(auswahl, box->objectName()) || box->isChecked() != wanted))
                 return false;
         }
     }
-    return click(auswahl, QStringLiteral("optLevel(%1)").arg(settings.level))
-        && (!start || click(auswahl, QStringLiteral("cmdOK")));
+    return click(auswahl, QStringLiteral("optLevel(%1)").arg(level)) && (!start || click(auswahl, QStringLiteral("cmdOK")));
 }
 
 // The visible cards of a board window paired by equal Tag, in index order of the first card.
-inline QList<QPair<QAbstractButton *, QAbstractButton *>> pairsOf(QWidget *board)
+inline QList<Pair> pairsOf(QWidget *board)
 {
-    QList<QAbstractButton *> cards;
-    for (QAbstractButton *card : board->findChildren<QAbstractButton *>()) {
-        if (card->objectName().startsWith(QLatin1String("cmdaufgabe(")) && card->isVisible())
-            cards.append(card);
-    }
-    const auto index = [](const QAbstractButton *card) { return card->objectName().mid(11).chopped(1).toInt(); };
-    std::sort(cards.begin(), cards.end(), [&](auto *a, auto *b) { return index(a) < index(b); });
-    QList<QPair<QAbstractButton *, QAbstractButton *>> pairs;
     QList<QAbstractButton *> open;
-    for (QAbstractButton *card : cards) {
-        const auto partner = std::find_if(open.begin(), open.end(), [&](QAbstractButton *candidate) {
-            return candidate->property("Tag") == card->property("Tag");
-        });
+    QList<Pair> pairs;
+    for (int k = 0;; ++k) {
+        auto *card = board->findChild<QAbstractButton *>(QStringLiteral("cmdaufgabe(%1)").arg(k));
+        if (!card)
+            return pairs;
+        if (!card->isVisible())
+            continue;
+        const auto partner = std::find_if(open.begin(), open.end(), [&](auto *other) { return other->property("Tag") == card->property("Tag"); });
         if (partner == open.end()) {
             open.append(card);
         } else {
-            pairs.append(qMakePair(*partner, card));
+            pairs.append(Pair(*partner, card));
             open.erase(partner);
         }
     }
-    return pairs;
 }
 
 // Clears the board by mouse: the first card, `repeats` more clicks on it (each costs a
@@ -129,9 +116,7 @@ inline int clearBoard(QWidget *board, int repeats = 0, bool wrong = false)
     auto pairs = pairsOf(board);
     for (int k = 0; k <= repeats; ++k)
         QTest::mouseClick(pairs[0].first, Qt::LeftButton);
-    const auto other = std::find_if(pairs.begin(), pairs.end(), [&](const auto &pair) {
-        return pair.first->property("Tag") != pairs[0].first->property("Tag");
-    });
+    const auto other = std::find_if(pairs.begin(), pairs.end(), [&](const Pair &pair) { return pair.first->property("Tag") != pairs[0].first->property("Tag"); });
     wrong = wrong && other != pairs.end();
     if (wrong) {
         // The card clicked last stays marked.
@@ -165,16 +150,6 @@ inline void finishGoodGame(Forms &forms, const QString &punkte)
     forms.frmDrucken().Show();
 }
 
-// The board started through the selection window, with addition at the board's level.
-inline FormWindow *openBoard(Forms &forms, zorbel::BoardId id)
-{
-    forms.frmAuswahl().Show();
-    const bool small = zorbel::boardLayout(id).variant == zorbel::Variant::Small;
-    if (!choose({small ? 0 : 2, {0}, static_cast<int>(id) % 3}))
-        return nullptr;
-    return forms.board(id).window();
-}
-
 // The twelve windows by name.
 inline QStringList windowNames()
 {
@@ -187,15 +162,16 @@ inline QStringList windowNames()
 // The window named, shown as the program shows it to a player; nullptr when it did not open.
 inline FormWindow *open(Forms &forms, const QString &name)
 {
-    for (const zorbel::BoardLayout &layout : zorbel::boardLayouts) {
-        if (name == boardName(layout))
-            return openBoard(forms, layout.id);
-    }
     if (name == QLatin1String("frmSplash")) {
         forms.frmSplash().Show();
         return forms.frmSplash().window();
     }
     forms.frmAuswahl().Show();
+    for (const zorbel::BoardLayout &layout : zorbel::boardLayouts) {
+        // Addition at the board's level, in a year that leads to it.
+        if (name == boardName(layout))
+            return choose(layout.variant == zorbel::Variant::Small ? 0 : 2, {0}, static_cast<int>(layout.id) % 3) ? forms.board(layout.id).window() : nullptr;
+    }
     if (name == QLatin1String("frmAuswahl"))
         return forms.frmAuswahl().window();
     if (name == QLatin1String("frmAnleitung"))

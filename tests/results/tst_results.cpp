@@ -1,0 +1,133 @@
+#include "fakeservices.h"
+#include "geometry.h"
+#include "look.h"
+#include "player.h"
+
+#include <QLabel>
+#include <QScreen>
+
+namespace {
+
+QImage comparable(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QLabel *label(FormWindow *window, const char *name)
+{
+    return window->findChild<QLabel *>(QLatin1String(name));
+}
+
+} // namespace
+
+class TestResults : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void printsTheCertificateUndistortedAndCentred_data();
+    void printsTheCertificateUndistortedAndCentred();
+    void windowsAsDesigned_data();
+    void windowsAsDesigned();
+    void codePairShowsMister1337With65535Points();
+};
+
+void TestResults::printsTheCertificateUndistortedAndCentred_data()
+{
+    QTest::addColumn<QRectF>("printable");
+    QTest::addColumn<bool>("fullHeight");
+    const QSize page = twipsToPixels(6405, 8205) * 8;
+    QTest::newRow("A4 portrait, taller than the certificate: full width") << QRectF(0, 0, 4760, 6779) << false;
+    QTest::newRow("A4 landscape: full height") << QRectF(0, 0, 6779, 4760) << true;
+    QTest::newRow("certificate's own proportion: full height") << QRectF(QPointF(100, 200), page) << true;
+    QTest::newRow("one unit taller than that: full width") << QRectF(100, 200, page.width(), page.height() + 1) << false;
+}
+
+// The page shows the captured certificate at its own proportion, from the printable area's edges in the dimension it
+// fills, centred in the other by the printable size alone.
+void TestResults::printsTheCertificateUndistortedAndCentred()
+{
+    QFETCH(QRectF, printable);
+    QFETCH(bool, fullHeight);
+    FakeServices services;
+    services.printableArea = printable;
+    Forms forms(services);
+    Player::finishGoodGame(forms, QStringLiteral("240"));
+    const QImage captured = services.clipboard;
+    QVERIFY(Player::click(QStringLiteral("frmDrucken"), QStringLiteral("cmdDruck")));
+
+    QCOMPARE(services.printed.size(), 1);
+    QCOMPARE(comparable(services.printed[0].image), comparable(captured));
+    const QRectF target = services.printed[0].target;
+    QCOMPARE(float(target.height() / target.width()), float(captured.height()) / float(captured.width()));
+    // A picture at full width is checked as one at full height on the page turned by a quarter.
+    const auto turned = [fullHeight](const QRectF &r) { return fullHeight ? r : QRectF(r.y(), r.x(), r.height(), r.width()); };
+    const QRectF placed = turned(target), page = turned(printable);
+    QCOMPARE(placed.top(), page.top());
+    QCOMPARE(float(placed.height()), float(page.height()));
+    QCOMPARE(float(placed.left() * 2 + placed.width()), float(page.width()));
+}
+
+void TestResults::windowsAsDesigned_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QRect>("twips");  // left -1: centred across the screen
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QStringList>("buttons");  // top first, that one focused
+    QTest::newRow("certificate: portrait at the screen's corner, no title-bar buttons")
+        << "frmUrkunde" << QRect(0, 0, 6405, 8205) << Look::white << QStringList();
+    QTest::newRow("print-or-not: right of the certificate")
+        << "frmDrucken" << QRect(6825, 3075, 5130, 2280) << Look::desktop << QStringList{"Drucken", "Nicht drucken"};
+    QTest::newRow("continue: centred")
+        << "frmWeiter" << QRect(-1, 0, 5190, 2310) << Look::desktop << QStringList{"Ich will weiter spielen!", "Spiel beenden!"};
+}
+
+// Each window at its size and place, in its colour, with a close box when it has buttons, never a maximise button;
+// the two big buttons one above the other, focused top first. On the certificate the logo lies over the name block.
+void TestResults::windowsAsDesigned()
+{
+    QFETCH(QString, window);
+    QFETCH(QRect, twips);
+    QFETCH(QStringList, buttons);
+    FakeServices services;
+    Forms forms(services);
+    FormWindow *shown = Player::open(forms, window);
+    QCOMPARE(shown->windowTitle(), QStringLiteral("Memory"));
+    QCOMPARE(shown->size(), twipsToPixels(twips.width(), twips.height()));
+    const QPoint at = twipsToPixels(twips.topLeft());
+    if (twips.left() < 0)
+        QVERIFY(qAbs(shown->geometry().center().x() - QGuiApplication::primaryScreen()->availableGeometry().center().x()) <= 1);
+    else  // A window system that keeps title bars on screen may push the client area down by its frame.
+        QVERIFY(shown->geometry().topLeft() == at || shown->frameGeometry().topLeft() == at);
+    QCOMPARE(shown->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint), buttons.isEmpty() ? Qt::WindowFlags() : Qt::WindowCloseButtonHint);
+    QTEST(shown->grab().toImage().pixelColor(2, 2), "colour");
+
+    QList<QAbstractButton *> shownButtons = shown->findChildren<QAbstractButton *>();
+    std::sort(shownButtons.begin(), shownButtons.end(), [](auto *a, auto *b) { return a->y() < b->y(); });
+    QCOMPARE(shownButtons.size(), buttons.size());
+    for (qsizetype k = 0; k < buttons.size(); ++k) {
+        QCOMPARE(shownButtons[k]->text(), buttons[k]);
+        QCOMPARE(shownButtons[k]->geometry(), twipsToPixels(120, 120 + 1080 * int(k), 4935, 975));
+        QCOMPARE(shownButtons[k] == shown->focusWidget(), k == 0);
+    }
+    if (buttons.isEmpty()) {
+        QCOMPARE(shown->childAt(twipsToPixels(QPoint(3180, 5100))), label(shown, "imgLogo"));
+        QCOMPARE(label(shown, "lblText(1)")->font().pointSizeF(), 36.0);
+        QCOMPARE(label(shown, "lblText(1)")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    }
+}
+
+// The selection window's code pair leads to the certificate for "Mister 1337" with 65535 points.
+void TestResults::codePairShowsMister1337With65535Points()
+{
+    FakeServices services;
+    Forms forms(services);
+    Player::enterNames(forms, QStringLiteral("ZentaKorbiFelmar"), QStringLiteral("TrubelWankerhofMeiselbachNorg"));
+    QVERIFY(Player::click(QStringLiteral("frmAuswahl"), QStringLiteral("cmdEnde")));
+    QVERIFY(forms.frmUrkunde().isVisible());
+    QVERIFY(label(forms.frmUrkunde().window(), "lblText(0)")->text().startsWith(QStringLiteral("Mister 1337\n")));
+    QCOMPARE(label(forms.frmUrkunde().window(), "lblText(1)")->text(), QStringLiteral("65535"));
+}
+
+QTEST_MAIN(TestResults)
+#include "tst_results.moc"
