@@ -199,23 +199,27 @@ void TestBoardWindow::answerRevealNeedsBothCodes()
 
 void TestBoardWindow::wholeGame_data()
 {
-    QTest::addColumn<Player::Settings>("settings");
+    QTest::addColumn<int>("klasse");
+    QTest::addColumn<QList<int>>("rechenarten");
+    QTest::addColumn<int>("level");
     QTest::addColumn<BoardId>("id");
     QTest::addColumn<int>("repeats");  // clicks on the marked first card beyond a perfect game
     QTest::addColumn<QString>("punkte");
     QTest::addColumn<bool>("certificate");
 
     // One game per road; the points for every board and mode are in tst_scoring.
-    QTest::newRow("T = 20 clicks: certificate road") << Player::Settings{1, {0}, 1} << BoardId::frm4x4 << 4 << "172" << true;
+    QTest::newRow("T = 20 clicks: certificate road") << 1 << QList{0} << 1 << BoardId::frm4x4 << 4 << "172" << true;
     QTest::newRow("T+1 = 51 clicks, mode 3 on frm8x5: continue road, then a fresh game")
-        << Player::Settings{2, {0, 1}, 1} << BoardId::frm8x5 << 11 << "1134" << false;
+        << 2 << QList{0, 1} << 1 << BoardId::frm8x5 << 11 << "1134" << false;
 }
 
 // A game played by clicks ends with its points shown over the bare picture, then the road its
 // clicks earn; after "Ich will weiter spielen!" the board loads afresh and counts from zero.
 void TestBoardWindow::wholeGame()
 {
-    QFETCH(Player::Settings, settings);
+    QFETCH(int, klasse);
+    QFETCH(QList<int>, rechenarten);
+    QFETCH(int, level);
     QFETCH(BoardId, id);
     QFETCH(int, repeats);
     QFETCH(QString, punkte);
@@ -224,7 +228,7 @@ void TestBoardWindow::wholeGame()
     FakeServices services;
     Forms forms(services);
     forms.frmAuswahl().Show();
-    QVERIFY(Player::choose(settings));
+    QVERIFY(Player::choose(klasse, rechenarten, level));
     QPointer<FormWindow> board = forms.board(id).window();
     QVERIFY(board && board->isVisible() && !forms.frmAuswahl().isVisible());
 
