@@ -28,17 +28,4 @@ GridCell cellOfCard(const BoardLayout &layout, int index)
     return {index % layout.columns, index / layout.columns};
 }
 
-int cardAt(const BoardLayout &layout, int column, int row)
-{
-    switch (layout.order) {
-    case IndexOrder::ColumnByColumn:
-        return column * layout.rows + row;
-    case IndexOrder::SwappedColumnPairs:
-        return row * layout.columns + (keepsColumnOrder(layout, column, row) ? column : column ^ 1);
-    case IndexOrder::RowByRow:
-        break;
-    }
-    return row * layout.columns + column;
-}
-
 } // namespace zorbel

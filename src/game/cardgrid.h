@@ -13,7 +13,4 @@ struct GridCell
 // Where card `index` stands on the board, by the layout's index order.
 GridCell cellOfCard(const BoardLayout &layout, int index);
 
-// Which card index stands in a cell; the inverse of cellOfCard().
-int cardAt(const BoardLayout &layout, int column, int row);
-
 } // namespace zorbel

@@ -175,7 +175,7 @@ void TestFrmAuswahl::endRuleEndsWithoutTheCodePair()
     QVERIFY(!selection.forms.frmUrkunde().isLoaded());
 }
 
-// The code pair leads straight to a certificate for "Mister 1337" (its 65535 points: tst_frmurkunde)
+// The code pair leads straight to a certificate for "Mister 1337" (its 65535 points: tst_results)
 // and leaves the game settings as they were.
 void TestFrmAuswahl::codePairLeadsToTheCertificate()
 {
