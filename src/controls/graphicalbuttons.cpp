@@ -1,5 +1,7 @@
 #include "graphicalbuttons.h"
 
+#include "accessibleinterfaces.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QPointer>
@@ -100,6 +102,13 @@ void GraphicalButton::setBackColor(const QColor &colour)
 void GraphicalButton::paintEvent(QPaintEvent *)
 {
     paintGraphical(*this, m_backColor, isDown());
+}
+
+CardButton::CardButton(QWidget *parent)
+    : GraphicalButton(QString(), parent)
+{
+    installAccessibleInterfaces();
+    setCheckable(true);
 }
 
 GraphicalCheckBox::GraphicalCheckBox(const QString &caption, const QColor &backColor, QWidget *parent)

@@ -22,12 +22,22 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    // Made checkable, it tells assistive technology a state that only code sets: a click
-    // leaves it as it is, and the look never shows it.
-    void nextCheckState() override {}
 
 private:
     QColor m_backColor;
+};
+
+// A card of a board. Its marking is its colour; assistive technology hears it as the
+// card's checked state, which only code sets: a click leaves it as it is.
+class CardButton : public GraphicalButton
+{
+    Q_OBJECT
+
+public:
+    explicit CardButton(QWidget *parent);
+
+protected:
+    void nextCheckState() override {}
 };
 
 class GraphicalCheckBox : public QCheckBox

@@ -1,13 +1,12 @@
 #include "linklabels.h"
 
-#include "clickwatcher.h"
+#include "clicktargets.h"
 #include "contacts.h"
 #include "geometry.h"
 #include "look.h"
 #include "services.h"
 
 #include <QCursor>
-#include <QLabel>
 #include <QPixmap>
 
 namespace {
@@ -33,29 +32,26 @@ void LinkLabel::navigateTo(const QString &target)
     m_services.openUrl(target);
 }
 
-ClickWatcher &LinkLabel::clickable(QLabel &element)
+ClickLabel *LinkLabel::addElement(const QRect &twips)
 {
+    auto *element = new ClickLabel(QAccessible::Link, this);
     // The fingertip of the hand is the hot spot.
-    element.setCursor(QCursor(Look::builtInPicture(QStringLiteral(":/assets/hand.png")), 12, 1));
-    return *new ClickWatcher(element);
+    element->setCursor(QCursor(Look::builtInPicture(QStringLiteral(":/assets/hand.png")), 12, 1));
+    m_element = element;
+    m_elementRect = twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height());
+    element->setGeometry(m_elementRect & rect());
+    return element;
 }
 
-QLabel *LinkLabel::addLabel1(const QString &text, QSize twips)
+ClickLabel *LinkLabel::addLabel1(const QString &text, QSize twips)
 {
-    auto *label = new QLabel(text, this);
+    ClickLabel *label = addElement({0, 0, twips.width(), twips.height()});
     label->setObjectName(QStringLiteral("Label1"));
-    placeElement(*label, {0, 0, twips.width(), twips.height()});
     label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setFont(Look::font(9.75, false, true));
     label->setAccessibleName(text);
     return label;
-}
-
-void LinkLabel::placeElement(QWidget &element, const QRect &twips)
-{
-    m_element = &element;
-    m_elementRect = twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height());
-    element.setGeometry(m_elementRect & rect());
 }
 
 // What lies beyond a smaller container is cut off; the element ends there too, so that
@@ -70,13 +66,12 @@ void LinkLabel::resizeEvent(QResizeEvent *event)
 LinkQuor::LinkQuor(Services &services, QWidget *parent)
     : LinkLabel(services, {3600, 855}, parent)
 {
-    auto *imgLogo = new QLabel(this);
+    ClickLabel *imgLogo = addElement({0, 0, 3540, 825});
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    placeElement(*imgLogo, {0, 0, 3540, 825});
     imgLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imgLogo->setPixmap(Look::builtInPicture(QStringLiteral(":/assets/school-logo.png")));
     imgLogo->setAccessibleName(Contacts::schoolName.toString());
-    connect(&clickable(*imgLogo), &ClickWatcher::clicked, this, &LinkQuor::imgLogo_Click);
+    connect(imgLogo, &ClickLabel::clicked, this, &LinkQuor::imgLogo_Click);
 }
 
 void LinkQuor::imgLogo_Click()
@@ -88,7 +83,7 @@ LinkQuor2::LinkQuor2(Services &services, QWidget *parent)
     : LinkLabel(services, {2280, 285}, parent)
 {
     auto *label1 = addLabel1(Contacts::schoolName.toString(), {2295, 255});
-    connect(&clickable(*label1), &ClickWatcher::clicked, this, &LinkQuor2::Label1_Click);
+    connect(label1, &ClickLabel::clicked, this, &LinkQuor2::Label1_Click);
 }
 
 void LinkQuor2::Label1_Click()
@@ -100,7 +95,7 @@ MailBrasko::MailBrasko(Services &services, QWidget *parent)
     : LinkLabel(services, {3210, 315}, parent)
 {
     auto *label1 = addLabel1(Contacts::teacherMail.toString(), {3135, 255});
-    connect(&clickable(*label1), &ClickWatcher::clicked, this, &MailBrasko::Label1_Click);
+    connect(label1, &ClickLabel::clicked, this, &MailBrasko::Label1_Click);
 }
 
 void MailBrasko::Label1_Click()
@@ -112,7 +107,7 @@ MailTeam::MailTeam(Services &services, QWidget *parent)
     : LinkLabel(services, {3210, 315}, parent)
 {
     auto *label1 = addLabel1(Contacts::teamMail.toString(), {3135, 255});
-    connect(&clickable(*label1), &ClickWatcher::clicked, this, &MailTeam::Label1_Click);
+    connect(label1, &ClickLabel::clicked, this, &MailTeam::Label1_Click);
 }
 
 void MailTeam::Label1_Click()

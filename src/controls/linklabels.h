@@ -3,8 +3,7 @@
 #include <QSize>
 #include <QWidget>
 
-class ClickWatcher;
-class QLabel;
+class ClickLabel;
 class Services;
 
 // A contact on the splash window that opens in the browser or the mail program.
@@ -19,12 +18,11 @@ protected:
 
     // The system opens the target with its default program; when it cannot, nothing happens.
     void navigateTo(const QString &target);
-    // The element gets the pointing hand and reports its clicks to the returned watcher.
-    ClickWatcher &clickable(QLabel &element);
+    // The one visible element, at its design rectangle from the control's top-left corner,
+    // with the pointing hand; its clicks open the target.
+    ClickLabel *addElement(const QRect &twips);
     // Label1: the underlined text of the three text links.
-    QLabel *addLabel1(const QString &text, QSize twips);
-    // The one visible element, at its design rectangle from the control's top-left corner.
-    void placeElement(QWidget &element, const QRect &twips);
+    ClickLabel *addLabel1(const QString &text, QSize twips);
 
     void resizeEvent(QResizeEvent *event) override;
 

@@ -31,7 +31,7 @@ QRect pixels(const zorbel::TwipsRect &twips)
 }
 
 // The colour is the marking; a screen reader hears it as the card's checked state.
-void setMarked(GraphicalButton &card, bool marked)
+void setMarked(CardButton &card, bool marked)
 {
     card.setBackColor(marked ? markedColour : cardColour);
     card.setChecked(marked);
@@ -54,7 +54,7 @@ public:
 
     QLabel *imgBild;
     GraphicalButton *cmdEnde;
-    std::vector<GraphicalButton *> cmdaufgabe;
+    std::vector<CardButton *> cmdaufgabe;
     Announcer *announcer;
     // The picture file still being decoded for imgBild, or nullptr.
     QFutureWatcher<QImage> *pictureLoad = nullptr;
@@ -83,11 +83,10 @@ BoardFormWindow::BoardFormWindow(const zorbel::BoardLayout &layout)
     const QFont cardFont = Look::font(layout.cardFontPoints);
     cmdaufgabe.reserve(static_cast<std::size_t>(layout.cards()));
     for (int index = 0; index < layout.cards(); ++index) {
-        auto *card = new GraphicalButton(QString(), this);
+        auto *card = new CardButton(this);
         card->setObjectName(QStringLiteral("cmdaufgabe(%1)").arg(index));
         card->setFont(cardFont);
         card->setBackColor(cardColour);
-        card->setCheckable(true);
         const zorbel::GridCell cell = zorbel::cellOfCard(layout, index);
         card->setGeometry(pixels({cell.column * layout.pitchX, cell.row * layout.pitchY, layout.cardWidth, layout.cardHeight}));
         cmdaufgabe.push_back(card);
@@ -168,7 +167,7 @@ void BoardWindow::showExercises(BoardFormWindow &board)
     const bool reveal = zorbel::revealsAnswers(m_forms.frmAuswahl().vorname().toStdString(),
                                                m_forms.frmAuswahl().name().toStdString());
     for (int index = 0; index < m_layout.cards(); ++index) {
-        GraphicalButton *card = board.cmdaufgabe[static_cast<std::size_t>(index)];
+        CardButton *card = board.cmdaufgabe[static_cast<std::size_t>(index)];
         const QString caption = QString::fromStdString(reveal ? zorbel::revealedCaption(m_state, index)
                                                               : m_state.caption(index));
         card->setText(caption);
@@ -181,7 +180,7 @@ void BoardWindow::focusNextCard(BoardFormWindow &board, int from, int leaving)
 {
     GraphicalButton *next = board.cmdEnde;
     for (int index = 0; index < m_layout.cards(); ++index) {
-        GraphicalButton *card = board.cmdaufgabe[static_cast<std::size_t>(index)];
+        CardButton *card = board.cmdaufgabe[static_cast<std::size_t>(index)];
         if (index == from || index == leaving || card->isHidden())
             continue;
         next = card;
@@ -206,7 +205,7 @@ void BoardWindow::cmdaufgabe_Click(int index)
     if (!board)
         return;
     m_state.countClick();
-    GraphicalButton *clicked = board->cmdaufgabe[static_cast<std::size_t>(index)];
+    CardButton *clicked = board->cmdaufgabe[static_cast<std::size_t>(index)];
     const int marked = markedCard(*board, index);
     switch (zorbel::judgeClick(m_state, index, marked)) {
     case zorbel::ClickResult::Marked:
@@ -225,7 +224,7 @@ void BoardWindow::cmdaufgabe_Click(int index)
         setMarked(*board->cmdaufgabe[static_cast<std::size_t>(marked)], false);
         return;
     case zorbel::ClickResult::Match: {
-        GraphicalButton *partner = board->cmdaufgabe[static_cast<std::size_t>(marked)];
+        CardButton *partner = board->cmdaufgabe[static_cast<std::size_t>(marked)];
         // The picture shows from here on: it must be the loaded one.
         showLoadedPicture(*board);
         setMarked(*clicked, false);

@@ -1,5 +1,6 @@
 #include "frmsplash.h"
 
+#include "clicktargets.h"
 #include "clickwatcher.h"
 #include "contacts.h"
 #include "forms.h"
@@ -11,7 +12,6 @@
 
 #include <QDirIterator>
 #include <QEvent>
-#include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
@@ -62,16 +62,16 @@ class SplashWindow : public FormWindow
 public:
     explicit SplashWindow(Services &services);
 
-    QFrame *Frame1;
-    QLabel *lblversion;
-    QLabel *lblTitel;
-    QLabel *lblErklaerung;
-    QLabel *lblAutoren;
-    QLabel *lblQuor2;
-    QLabel *lblQuor3;
-    QLabel *lblTeam;
-    QLabel *lblTeamnamen;
-    QLabel *Image1;
+    ClickFrame *Frame1;
+    ClickLabel *lblversion;
+    ClickLabel *lblTitel;
+    ClickLabel *lblErklaerung;
+    ClickLabel *lblAutoren;
+    ClickLabel *lblQuor2;
+    ClickLabel *lblQuor3;
+    ClickLabel *lblTeam;
+    ClickLabel *lblTeamnamen;
+    ClickLabel *Image1;
     QTimer *Timer1;
     MailTeam *MailTeam1;
     LinkQuor2 *LinkQuor21;
@@ -79,7 +79,7 @@ public:
     MailBrasko *MailBrasko2;
 
 private:
-    QLabel *label(const char *name, const QRect &twips, const QString &caption = {});
+    ClickLabel *label(const char *name, const QRect &twips, const QString &caption = {});
     // A borderless picture box holding one link label. It has no click of its own:
     // a click on its empty part does nothing, and does not reach the window beneath.
     // It has no name of its own either, so a screen reader reads the link once.
@@ -93,7 +93,7 @@ SplashWindow::SplashWindow(Services &services)
     setWindowIcon(programIcon());
     setFont(Look::font(9.75));
 
-    Frame1 = new QFrame(this);
+    Frame1 = new ClickFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(pixels({120, 120, 9615, 6855}));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -113,7 +113,7 @@ SplashWindow::SplashWindow(Services &services)
     lblTeam->setFont(Look::font(20.25, true));
     lblTeamnamen = label("lblTeamnamen", {5280, 4920, 2895, 1215});
 
-    Image1 = new QLabel(Frame1);
+    Image1 = new ClickLabel(QAccessible::Graphic, Frame1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(pixels({8520, 4080, 840, 840}));
     Image1->setScaledContents(true);
@@ -144,9 +144,9 @@ SplashWindow::SplashWindow(Services &services)
     MailBrasko2->setGeometry(pixels({0, 0, 3135, 255}));
 }
 
-QLabel *SplashWindow::label(const char *name, const QRect &twips, const QString &caption)
+ClickLabel *SplashWindow::label(const char *name, const QRect &twips, const QString &caption)
 {
-    auto *result = new QLabel(Frame1);
+    auto *result = new ClickLabel(QAccessible::StaticText, Frame1);
     result->setObjectName(QLatin1String(name));
     result->setGeometry(pixels(twips));
     result->setTextFormat(Qt::PlainText);
@@ -184,20 +184,20 @@ std::unique_ptr<FormWindow> FrmSplash::createWindow()
         control->installEventFilter(this);
 
     connect(window->Timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
-    const auto onClick = [this](QWidget &part, void (FrmSplash::*handler)()) {
-        connect(new ClickWatcher(part), &ClickWatcher::clicked, this, handler);
+    connect(new ClickWatcher(*window), &ClickWatcher::clicked, this, &FrmSplash::Form_Click);
+    connect(window->Frame1, &ClickFrame::clicked, this, &FrmSplash::Frame1_Click);
+    const auto onClick = [this](ClickLabel *part, void (FrmSplash::*handler)()) {
+        connect(part, &ClickLabel::clicked, this, handler);
     };
-    onClick(*window, &FrmSplash::Form_Click);
-    onClick(*window->Frame1, &FrmSplash::Frame1_Click);
-    onClick(*window->Image1, &FrmSplash::Image1_Click);
-    onClick(*window->lblAutoren, &FrmSplash::lblAutoren_Click);
-    onClick(*window->lblQuor2, &FrmSplash::lblQuor2_Click);
-    onClick(*window->lblQuor3, &FrmSplash::lblQuor3_Click);
-    onClick(*window->lblErklaerung, &FrmSplash::lblErklaerung_Click);
-    onClick(*window->lblTeam, &FrmSplash::lblTeam_Click);
-    onClick(*window->lblTeamnamen, &FrmSplash::lblTeamnamen_Click);
-    onClick(*window->lblTitel, &FrmSplash::lblTitel_Click);
-    onClick(*window->lblversion, &FrmSplash::lblversion_Click);
+    onClick(window->Image1, &FrmSplash::Image1_Click);
+    onClick(window->lblAutoren, &FrmSplash::lblAutoren_Click);
+    onClick(window->lblQuor2, &FrmSplash::lblQuor2_Click);
+    onClick(window->lblQuor3, &FrmSplash::lblQuor3_Click);
+    onClick(window->lblErklaerung, &FrmSplash::lblErklaerung_Click);
+    onClick(window->lblTeam, &FrmSplash::lblTeam_Click);
+    onClick(window->lblTeamnamen, &FrmSplash::lblTeamnamen_Click);
+    onClick(window->lblTitel, &FrmSplash::lblTitel_Click);
+    onClick(window->lblversion, &FrmSplash::lblversion_Click);
     return window;
 }
 

@@ -37,6 +37,14 @@ QStringList told(QWidget *board)
     return said;
 }
 
+// What switch access and voice control do to a control: its first accessible action.
+void act(QWidget *control)
+{
+    QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(control)->actionInterface();
+    QVERIFY2(actions && !actions->actionNames().isEmpty(), qPrintable(control->objectName() + " offers no action"));
+    actions->doAction(actions->actionNames().constFirst());
+}
+
 } // namespace
 
 class TestAccessNames : public QObject
@@ -47,6 +55,7 @@ private Q_SLOTS:
     void everyControlIsNamedOnceWhereItIsDrawn_data();
     void everyControlIsNamedOnceWhereItIsDrawn();
     void marksAndPairsAreHeard();
+    void actionsDoWhatClicksDo();
 };
 
 void TestAccessNames::everyControlIsNamedOnceWhereItIsDrawn_data()
@@ -112,6 +121,34 @@ void TestAccessNames::marksAndPairsAreHeard()
         const auto next = remaining.upperBound(indexOf(second));
         QCOMPARE(board->focusWidget(), next == remaining.end() ? remaining.last() : *next);
     }
+}
+
+// A card's action plays the whole click (marked, compared, message); a link's opens its target and the splash
+// stays; any other part of the splash leaves it, as a click does.
+void TestAccessNames::actionsDoWhatClicksDo()
+{
+    FakeServices services;
+    Forms forms(services);
+    FormWindow *splash = Player::open(forms, QStringLiteral("frmSplash"));
+    act(splash->findChild<QWidget *>(QStringLiteral("MailTeam1"))->findChild<QWidget *>(QStringLiteral("Label1")));
+    QCOMPARE(services.openedUrls.size(), 1);
+    QVERIFY2(services.openedUrls.constFirst().startsWith(QLatin1String("mailto:")), qPrintable(services.openedUrls.constFirst()));
+    QVERIFY(splash->isVisible());
+    act(splash->findChild<QWidget *>(QStringLiteral("lblTitel")));
+    QVERIFY(Player::visibleWindow(QStringLiteral("frmAuswahl")));
+
+    FormWindow *board = Player::open(forms, QStringLiteral("frm3x4"));
+    const auto pairs = Player::pairsOf(board);
+    QAbstractButton *first = pairs.constFirst().first;
+    QAbstractButton *second = std::find_if(pairs.begin(), pairs.end(), [&](const auto &pair) {
+                                  return pair.first->property("Tag") != first->property("Tag");
+                              })->first;
+    act(first);
+    QTRY_COMPARE(told(board), QStringList{first->text() + " checked"});
+    act(second);
+    QTRY_COMPARE(services.messages.size(), 1);
+    QCOMPARE(services.messages.constFirst().prompt, QStringLiteral("Leider falsch!"));
+    QCOMPARE(told(board), QStringList{second->text() + " checked"});
 }
 
 QTEST_MAIN(TestAccessNames)
