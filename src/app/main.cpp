@@ -6,16 +6,12 @@
 
 #include <QApplication>
 
-#include <optional>
-
 int main(int argc, char *argv[])
 {
     const StartPlan plan = planStart(argc, argv);
     if (plan.exitCode)
         return *plan.exitCode;
-    std::optional<StartFailureGuard> startGuard(std::in_place, plan);
-    QApplication app(argc, argv);
-    startGuard.reset();
+    const std::unique_ptr<QApplication> app = startToolkit(plan, argc, argv);
 
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORBEL_APP_ID));

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -87,9 +88,12 @@ QString QtServices::programFolder() const
 
 QString QtServices::userDataFolder() const
 {
-    // $XDG_DATA_HOME/zorbel, by default ~/.local/share/zorbel.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return data.isEmpty() ? QString() : data + QStringLiteral("/zorbel");
+    // $XDG_DATA_HOME/zorbel, by default ~/.local/share/zorbel. A relative XDG_DATA_HOME is
+    // invalid by the XDG rules and stands for the default, which the toolkit does not know.
+    QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (QDir::isRelativePath(data))
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return data + QStringLiteral("/zorbel");
 }
 
 QString QtServices::programTitle() const

@@ -2,11 +2,12 @@
 
 #include "version.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QList>
 #include <QStringList>
 
+#include <array>
 #include <cstdio>
 #include <unistd.h>
 
@@ -19,6 +20,38 @@ constexpr double maxScale = 4.0;
 constexpr int exitNoDisplay = 1;
 constexpr int exitUsage = 2;
 
+struct ToolkitOption
+{
+    const char *name;
+    bool takesValue;
+};
+
+// Every option that Qt's applications take, as the QCoreApplication, QGuiApplication and
+// QApplication documentation and the X11 platform list them (a session manager passes
+// -session, tests pass -platform). The toolkit reads them itself from the command line,
+// which it gets unchanged; the parser only has to let them through.
+constexpr std::array toolkitOptions{
+    ToolkitOption{"platform", true},     ToolkitOption{"platformpluginpath", true},
+    ToolkitOption{"platformtheme", true}, ToolkitOption{"plugin", true},
+    ToolkitOption{"qmljsdebugger", true}, ToolkitOption{"qwindowgeometry", true},
+    ToolkitOption{"qwindowicon", true},  ToolkitOption{"qwindowtitle", true},
+    ToolkitOption{"reverse", false},     ToolkitOption{"session", true},
+    ToolkitOption{"testability", false}, ToolkitOption{"style", true},
+    ToolkitOption{"stylesheet", true},   ToolkitOption{"widgetcount", false},
+    // X11
+    ToolkitOption{"display", true},      ToolkitOption{"geometry", true},
+    ToolkitOption{"title", true},        ToolkitOption{"icon", true},
+    ToolkitOption{"name", true},         ToolkitOption{"visual", true},
+    ToolkitOption{"fn", true},           ToolkitOption{"font", true},
+    ToolkitOption{"bg", true},           ToolkitOption{"background", true},
+    ToolkitOption{"fg", true},           ToolkitOption{"foreground", true},
+    ToolkitOption{"btn", true},          ToolkitOption{"button", true},
+    ToolkitOption{"ncols", true},        ToolkitOption{"cmap", false},
+    ToolkitOption{"im", true},           ToolkitOption{"inputstyle", true},
+    ToolkitOption{"noxim", false},       ToolkitOption{"nograb", false},
+    ToolkitOption{"dograb", false},      ToolkitOption{"sync", false},
+};
+
 void print(FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -30,40 +63,108 @@ int usageError(const QString &text)
     return exitUsage;
 }
 
-// Options that QApplication takes for itself (a session manager passes -session, tests
-// pass -platform); the parser only has to let them through.
 void acceptToolkitOptions(QCommandLineParser &parser)
 {
-    for (const char *name : {"platform", "platformtheme", "display", "style", "stylesheet", "session", "qwindowgeometry"}) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+    for (const ToolkitOption &toolkit : toolkitOptions) {
+        QCommandLineOption option(QString::fromLatin1(toolkit.name));
+        if (toolkit.takesValue)
+            option.setValueName(QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    QCommandLineOption reverse(QStringLiteral("reverse"));
-    reverse.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(reverse);
 }
 
-// The message handler is a plain function, so what it needs lives here while a guard lasts.
-QtMessageHandler toolkitHandler = nullptr;
-QList<std::pair<QtMsgType, QString>> heldMessages;
-StartPlan guardedPlan;
-
-void holdStartMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+bool isSet(const char *variable)
 {
-    if (type != QtFatalMsg) {
-        heldMessages.append({type, message});
-        return;
-    }
-    if (guardedPlan.platformNamed) {
-        for (const auto &held : std::as_const(heldMessages))
-            print(stderr, held.second + QLatin1Char('\n'));
-    }
-    print(stderr, guardedPlan.failure);
-    std::fflush(stderr);
-    // Nothing is half-built that needs tidying, and the toolkit is mid-construction.
-    _exit(exitNoDisplay);
+    return !qEnvironmentVariableIsEmpty(variable);
 }
+
+// Under Wayland the toolkit runs as a native Wayland client, and the compositor then places
+// every window and gives each the same title-bar buttons. Through XWayland the windows open
+// where and as they are designed; natively only when there is no X server to reach.
+QByteArray defaultPlatform()
+{
+    const bool wayland = isSet("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
+    return wayland && isSet("DISPLAY") ? QByteArrayLiteral("xcb;wayland") : QByteArray();
+}
+
+// Sets an environment variable for as long as it lives, then gives back what was there.
+class ScopedVariable
+{
+public:
+    ScopedVariable(const char *name, const QByteArray &value)
+        : m_name(name)
+        , m_wasSet(qEnvironmentVariableIsSet(name))
+        , m_previous(qgetenv(name))
+    {
+        if (!value.isEmpty())
+            qputenv(name, value);
+    }
+    ~ScopedVariable()
+    {
+        if (m_wasSet)
+            qputenv(m_name, m_previous);
+        else
+            qunsetenv(m_name);
+    }
+    ScopedVariable(const ScopedVariable &) = delete;
+    ScopedVariable &operator=(const ScopedVariable &) = delete;
+
+private:
+    const char *m_name;
+    bool m_wasSet;
+    QByteArray m_previous;
+};
+
+// Holds the toolkit's messages while the application object is built. A fatal one (no
+// display to reach) ends the program with the plan's one line; otherwise the held
+// messages go out when the guard ends.
+class StartFailureGuard
+{
+public:
+    explicit StartFailureGuard(const StartPlan &plan)
+        : m_plan(plan)
+    {
+        s_active = this;
+        m_toolkitHandler = qInstallMessageHandler(hold);
+    }
+    ~StartFailureGuard()
+    {
+        qInstallMessageHandler(m_toolkitHandler);
+        s_active = nullptr;
+        for (const auto &[type, message] : std::as_const(m_held)) {
+            if (m_toolkitHandler)
+                m_toolkitHandler(type, QMessageLogContext(), message);
+        }
+    }
+    StartFailureGuard(const StartFailureGuard &) = delete;
+    StartFailureGuard &operator=(const StartFailureGuard &) = delete;
+
+private:
+    // A message handler is a plain function; it reaches the one guard there is through this.
+    static inline StartFailureGuard *s_active = nullptr;
+
+    static void hold(QtMsgType type, const QMessageLogContext &, const QString &message)
+    {
+        StartFailureGuard &guard = *s_active;
+        if (type != QtFatalMsg) {
+            guard.m_held.append({type, message});
+            return;
+        }
+        if (guard.m_plan.platformNamed) {
+            for (const auto &held : std::as_const(guard.m_held))
+                print(stderr, held.second + QLatin1Char('\n'));
+        }
+        print(stderr, guard.m_plan.failure);
+        std::fflush(stderr);
+        // Nothing is half-built that needs tidying, and the toolkit is mid-construction.
+        _exit(exitNoDisplay);
+    }
+
+    const StartPlan &m_plan;
+    QtMessageHandler m_toolkitHandler = nullptr;
+    QList<std::pair<QtMsgType, QString>> m_held;
+};
 
 } // namespace
 
@@ -109,41 +210,35 @@ StartPlan planStart(int argc, char *argv[])
                                            .arg(parser.value(scale)).arg(minScale).arg(maxScale));
             return plan;
         }
-        // The toolkit's own scaling enlarges every window, font, picture and capture alike,
-        // so the layouts keep their proportions.
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));
+        plan.scale = factor;
     }
 
     // A chosen platform (offscreen, for example) or a display named by -display needs no variable.
     const QString displayOption = QStringLiteral("display");
-    plan.platformNamed = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || parser.isSet(QStringLiteral("platform"));
-    if (!plan.platformNamed && !parser.isSet(displayOption) && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    plan.platformNamed = isSet("QT_QPA_PLATFORM") || parser.isSet(QStringLiteral("platform"));
+    if (!plan.platformNamed && !parser.isSet(displayOption) && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
         print(stderr, QStringLiteral("zorbel: no display found (DISPLAY/WAYLAND_DISPLAY not set)\n"));
         plan.exitCode = exitNoDisplay;
         return plan;
     }
+    if (!plan.platformNamed)
+        plan.platform = defaultPlatform();
 
-    const QString display = parser.isSet(displayOption)                   ? parser.value(displayOption)
-                            : qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? qEnvironmentVariable("DISPLAY")
-                                                                            : qEnvironmentVariable("WAYLAND_DISPLAY");
+    const QString display = parser.isSet(displayOption) ? parser.value(displayOption)
+                            : !isSet("WAYLAND_DISPLAY") || plan.platform.startsWith("xcb")
+                                ? qEnvironmentVariable("DISPLAY")
+                                : qEnvironmentVariable("WAYLAND_DISPLAY");
     plan.failure = plan.platformNamed ? QStringLiteral("zorbel: cannot start on the chosen platform\n")
                                       : QStringLiteral("zorbel: cannot open the display \"%1\"\n").arg(display);
     return plan;
 }
 
-StartFailureGuard::StartFailureGuard(const StartPlan &plan)
+std::unique_ptr<QApplication> startToolkit(const StartPlan &plan, int &argc, char *argv[])
 {
-    guardedPlan = plan;
-    toolkitHandler = qInstallMessageHandler(holdStartMessages);
-}
-
-StartFailureGuard::~StartFailureGuard()
-{
-    qInstallMessageHandler(toolkitHandler);
-    for (const auto &[type, message] : std::as_const(heldMessages)) {
-        if (toolkitHandler)
-            toolkitHandler(type, QMessageLogContext(), message);
-    }
-    heldMessages.clear();
+    const StartFailureGuard guard(plan);
+    // The toolkit's own scaling enlarges every window, font, picture and capture alike,
+    // so the layouts keep their proportions.
+    const ScopedVariable scale("QT_SCALE_FACTOR", plan.scale ? QByteArray::number(*plan.scale) : QByteArray());
+    const ScopedVariable platform("QT_QPA_PLATFORM", plan.platform);
+    return std::make_unique<QApplication>(argc, argv);
 }

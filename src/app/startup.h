@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
+#include <memory>
 #include <optional>
+
+class QApplication;
 
 // What the command line and the environment decide before any application object exists,
 // so that --help and --version answer without a display.
@@ -14,22 +18,18 @@ struct StartPlan
     QString failure;
     // The user chose the platform; the toolkit's own messages then say what went wrong with it.
     bool platformNamed = false;
+    // The platforms to try, in order, when the user named none; empty: the toolkit's choice.
+    QByteArray platform;
+    // --scale: every window, font and picture that many times larger.
+    std::optional<double> scale;
 };
 
-// Reads --help, --version and --scale (which sets the toolkit's scale factor) and lets
-// the toolkit's own options through.
+// Reads --help, --version and --scale, and lets the toolkit's own options through.
 StartPlan planStart(int argc, char *argv[]);
 
-// Holds the toolkit's messages while the application object is built. A fatal one (no
-// display to reach) ends the program with the plan's one line and exit code 1, instead of
-// an abort whose text advises a reinstall; otherwise the held messages go out when the
-// guard ends.
-class StartFailureGuard
-{
-public:
-    explicit StartFailureGuard(const StartPlan &plan);
-    ~StartFailureGuard();
-
-    StartFailureGuard(const StartFailureGuard &) = delete;
-    StartFailureGuard &operator=(const StartFailureGuard &) = delete;
-};
+// Builds the application object as the plan says. The platform and the scale factor reach
+// the toolkit through its environment only while it starts, so that no program started
+// from here (a browser, a mail program) inherits them. When the toolkit cannot start, the
+// program ends with the plan's one line and exit code 1 instead of an abort whose text
+// advises a reinstall.
+std::unique_ptr<QApplication> startToolkit(const StartPlan &plan, int &argc, char *argv[]);

@@ -22,6 +22,8 @@ void TestCommandLine::answersOrStarts_data()
     QTest::newRow("version without a display") << QStringList{"--version"} << "" << 0 << "^zorbel \\d+\\.\\d+\\.\\d+\\n$";
     QTest::newRow("help without a display") << QStringList{"--help"} << "" << 0 << "--scale <factor>";
     QTest::newRow("no display, no abort") << QStringList{} << "" << 1 << "^zorbel: no display found.*\\n$";
+    QTest::newRow("Qt's own options pass") << QStringList{"-qwindowtitle", "Rechnen", "-name", "klasse3", "-nograb", "-geometry", "640x480", "-sync", "-widgetcount"} << "offscreen" << -1 << "";
+    QTest::newRow("unknown option refused") << QStringList{"-frobnicate"} << "offscreen" << 2 << "'frobnicate'";
     QTest::newRow("scale 4 opens the window") << QStringList{"--scale", "4"} << "offscreen" << -1 << "";
     QTest::newRow("scale 4.01 is refused") << QStringList{"--scale", "4.01"} << "offscreen" << 2 << "'4.01'";
     QTest::newRow("scale 0.49 is refused") << QStringList{"--scale=0.49"} << "offscreen" << 2 << "'0.49'";

@@ -25,6 +25,7 @@ private Q_SLOTS:
     void bareHostOpensAsWebPage();
     void ownPictureFirstThenTheProgramsOne_data();
     void ownPictureFirstThenTheProgramsOne();
+    void relativeDataHomeIsIgnored();
 
 private:
     QList<QUrl> m_opened;
@@ -79,6 +80,13 @@ void TestQtServices::ownPictureFirstThenTheProgramsOne()
     }
     const QImage picture = decodeBoardPictureInBackground(boardPicturePaths(services, 7), {8, 8}).result();
     QCOMPARE(picture.isNull() ? QString() : QColor(picture.pixel(4, 4)).red() > 128 ? QStringLiteral("red") : QStringLiteral("blue"), shown);
+}
+
+// A relative XDG_DATA_HOME is invalid: the default folder stands, not one below the working directory.
+void TestQtServices::relativeDataHomeIsIgnored()
+{
+    qputenv("XDG_DATA_HOME", "rel");
+    QCOMPARE(QtServices().userDataFolder(), QDir::homePath() + QStringLiteral("/.local/share/zorbel"));
 }
 
 QTEST_MAIN(TestQtServices)

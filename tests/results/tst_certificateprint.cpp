@@ -2,6 +2,8 @@
 #include "qtservices.h"
 #include "player.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QPageLayout>
@@ -17,8 +19,8 @@
 
 namespace {
 
-// cups-pdf writes a job into the folder its configuration names, in a file named after the job.
-QString cupsPdfFile(const QString &job)
+// cups-pdf writes a job into the folder its configuration names.
+QString cupsPdfFolder()
 {
     QFile config(QStringLiteral("/etc/cups/cups-pdf.conf"));
     config.open(QIODevice::ReadOnly | QIODevice::Text);
@@ -27,15 +29,29 @@ QString cupsPdfFile(const QString &job)
     QString folder = out.hasMatch() ? out.captured(1) : QStringLiteral("/var/spool/cups-pdf/${USER}");
     const passwd *user = getpwuid(getuid());
     return folder.replace(QStringLiteral("${HOME}"), QString::fromLocal8Bit(user->pw_dir))
-               .replace(QStringLiteral("${USER}"), QString::fromLocal8Bit(user->pw_name))
-           + QLatin1Char('/') + job + QStringLiteral(".pdf");
+        .replace(QStringLiteral("${USER}"), QString::fromLocal8Bit(user->pw_name));
 }
 
 QString run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    return process.waitForFinished(60000) && process.exitCode() == 0 ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
+    return process.waitForFinished(10000) && process.exitCode() == 0 ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
+}
+
+// The finished PDF of a job with this title printed since then: cups-pdf names it after the title, with
+// "-job_<id>" behind it where its queue labels the files. Empty when none is complete within the time.
+QString printedPdf(const QString &folder, const QString &title, const QDateTime &since, int seconds)
+{
+    QDeadlineTimer deadline(seconds * 1000);
+    do {
+        const QFileInfoList files = QDir(folder).entryInfoList({title + QStringLiteral(".pdf"), title + QStringLiteral("-job_*.pdf")}, QDir::Files, QDir::Time);
+        if (!files.isEmpty() && files.constFirst().lastModified() >= since
+            && run(QStringLiteral("pdfinfo"), {files.constFirst().filePath()}).contains(QStringLiteral("Pages:")))
+            return files.constFirst().filePath();
+        QTest::qWait(250);
+    } while (!deadline.hasExpired());
+    return {};
 }
 
 // The bounding box of everything darker than mid grey: the certificate's text and logo.
@@ -68,9 +84,8 @@ void TestCertificatePrint::printsOneUndistortedPageNamedUrkunde()
     if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() || QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         QSKIP("pdfinfo and pdftoppm (poppler-utils) are needed to read the printed page.");
 
-    const QString pdf = cupsPdfFile(QStringLiteral("Urkunde"));
-    QFile::remove(pdf);
-    const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
+    // File times count in whole seconds.
+    const QDateTime started = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
     QtServices services;
     Forms forms(services);
     Player::enterNames(forms, QStringLiteral("Anna"), QStringLiteral("Berg"));
@@ -78,8 +93,11 @@ void TestCertificatePrint::printsOneUndistortedPageNamedUrkunde()
     const QImage certificate = services.clipboardImage();
     QVERIFY(Player::click(QStringLiteral("frmDrucken"), QStringLiteral("cmdDruck")));
 
-    QString info;
-    QTRY_VERIFY_WITH_TIMEOUT((info = run(QStringLiteral("pdfinfo"), {pdf})).contains(QStringLiteral("Pages:")), 60000);
+    const QString folder = cupsPdfFolder();
+    const QString pdf = printedPdf(folder, QStringLiteral("Urkunde"), started, 30);
+    QVERIFY2(!pdf.isEmpty(), qPrintable(QStringLiteral("no finished Urkunde.pdf or Urkunde-job_<id>.pdf in %1 within 30 s of printing").arg(folder)));
+    const auto removePdf = qScopeGuard([&] { QFile::remove(pdf); });
+    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
     QVERIFY2(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")).match(info).hasMatch(), qPrintable(info));
 
     // One rendered pixel per half point.

@@ -1,0 +1,88 @@
+#include "startup.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QTest>
+#include <QWidget>
+
+#include <vector>
+
+namespace {
+
+// An argv as main receives it; the strings live as long as the vector.
+std::vector<char *> argvOf(QList<QByteArray> &arguments)
+{
+    std::vector<char *> argv;
+    for (QByteArray &argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    return argv;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void platformChoice_data();
+    void platformChoice();
+    void scaleReachesThisProgramOnly();
+};
+
+void TestStartup::platformChoice_data()
+{
+    QTest::addColumn<QByteArray>("waylandDisplay");
+    QTest::addColumn<QByteArray>("display");
+    QTest::addColumn<QByteArray>("chosen");       // QT_QPA_PLATFORM
+    QTest::addColumn<QByteArrayList>("options");  // after the program name
+    QTest::addColumn<QByteArray>("platform");
+    QTest::newRow("Wayland with XWayland: X first") << QByteArray("wayland-0") << QByteArray(":1") << QByteArray() << QByteArrayList() << QByteArray("xcb;wayland");
+    QTest::newRow("Wayland alone: the toolkit's choice") << QByteArray("wayland-0") << QByteArray() << QByteArray() << QByteArrayList() << QByteArray();
+    QTest::newRow("X11 alone: the toolkit's choice") << QByteArray() << QByteArray(":1") << QByteArray() << QByteArrayList() << QByteArray();
+    QTest::newRow("the user's variable") << QByteArray("wayland-0") << QByteArray(":1") << QByteArray("wayland") << QByteArrayList() << QByteArray();
+    QTest::newRow("the user's -platform") << QByteArray("wayland-0") << QByteArray(":1") << QByteArray() << QByteArrayList{"-platform", "wayland"} << QByteArray();
+}
+
+// Under a Wayland compositor the windows go through XWayland, where they are placed and decorated as designed,
+// unless the user chose the platform.
+void TestStartup::platformChoice()
+{
+    QFETCH(QByteArray, waylandDisplay);
+    QFETCH(QByteArray, display);
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArrayList, options);
+    QFETCH(QByteArray, platform);
+    qputenv("WAYLAND_DISPLAY", waylandDisplay);
+    qputenv("DISPLAY", display);
+    qputenv("QT_QPA_PLATFORM", chosen);
+    qputenv("XDG_SESSION_TYPE", waylandDisplay.isEmpty() ? "x11" : "wayland");
+    QList<QByteArray> arguments{"zorbel"};
+    arguments.append(options);
+    std::vector<char *> argv = argvOf(arguments);
+    const StartPlan plan = planStart(int(arguments.size()), argv.data());
+    QVERIFY(!plan.exitCode);
+    QCOMPARE(plan.platform, platform);
+}
+
+// The windows are drawn at the factor, yet a program started from here (a browser for a link) gets none of it.
+void TestStartup::scaleReachesThisProgramOnly()
+{
+    qunsetenv("QT_SCALE_FACTOR");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QList<QByteArray> arguments{"zorbel", "--scale", "2"};
+    std::vector<char *> argv = argvOf(arguments);
+    int argc = int(arguments.size());
+    const StartPlan plan = planStart(argc, argv.data());
+    const std::unique_ptr<QApplication> app = startToolkit(plan, argc, argv.data());
+    QCOMPARE(QWidget().devicePixelRatio(), 2);
+
+    QProcess child;
+    child.start(QStringLiteral("env"), {});
+    QVERIFY2(child.waitForFinished(5000), "env did not run");
+    QVERIFY2(!child.readAllStandardOutput().contains("QT_SCALE_FACTOR"), "a started program inherits the scale factor");
+}
+
+QTEST_APPLESS_MAIN(TestStartup)
+#include "tst_startup.moc"
