@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFontDatabase>
 #include <QList>
 #include <QStringList>
+#include <QThreadPool>
 
 #include <array>
 #include <cstdio>
@@ -240,5 +242,9 @@ std::unique_ptr<QApplication> startToolkit(const StartPlan &plan, int &argc, cha
     // so the layouts keep their proportions.
     const ScopedVariable scale("QT_SCALE_FACTOR", plan.scale ? QByteArray::number(*plan.scale) : QByteArray());
     const ScopedVariable platform("QT_QPA_PLATFORM", plan.platform);
-    return std::make_unique<QApplication>(argc, argv);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    // The first frame with text waits for the font database, which reads the system's whole
+    // font configuration; on another core it is read while the first window is built and mapped.
+    QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
+    return app;
 }

@@ -1,5 +1,6 @@
 #include "frmsplash.h"
 
+#include "afterfirstpaint.h"
 #include "clicktargets.h"
 #include "clickwatcher.h"
 #include "contacts.h"
@@ -90,7 +91,9 @@ SplashWindow::SplashWindow(Services &services)
     : FormWindow(QString(), QSize(9840, 7125), TitleButtons::None)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowIcon(programIcon());
+    // Decoding the icon's sizes and handing them to the window system takes longer than
+    // the rest of the first frame; the icon shows only in a task bar, where it may come later.
+    afterFirstPaint(*this, [this] { setWindowIcon(programIcon()); });
     setFont(Look::font(9.75));
 
     Frame1 = new ClickFrame(this);

@@ -140,14 +140,15 @@ void TestSplash::linkOpensItsTargetEachTime()
     QCOMPARE(clicked->cursor().hotSpot(), QPoint(12, 1));
 }
 
-// Untitled, with the program's icon; the version without leading zeros; labels in "Comic Sans MS", 9.75 pt regular but for title, version and team;
+// Untitled, with the program's icon once painted; the version without leading zeros; labels in "Comic Sans MS", 9.75 pt regular but for title, version and team;
 // each carriage return of a composed text one new line; title and description centred by their design widths.
 void TestSplash::splashLooksAsDesigned()
 {
     SplashRun run;
     QCOMPARE(run.splash()->windowTitle(), QString());
-    const QList<QSize> iconSizes = run.splash()->windowIcon().availableSizes();
-    QVERIFY(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(64, 64)));
+    QVERIFY(QTest::qWaitForWindowExposed(run.splash()));
+    QTRY_VERIFY2(run.splash()->windowIcon().availableSizes().contains(QSize(16, 16)), "no icon after the first paint");
+    QVERIFY(run.splash()->windowIcon().availableSizes().contains(QSize(64, 64)));
     for (QLabel *label : run.splash()->findChild<QWidget *>(QStringLiteral("Frame1"))->findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
         const QString name = label->objectName();
         const double size = name == u"lblTitel" ? 39.75 : name == u"lblversion" || name == u"lblTeam" ? 20.25 : 9.75;
