@@ -1,7 +1,7 @@
 #include "form.h"
 
-#include "formregistry.h"
 #include "geometry.h"
+#include "program.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -40,8 +40,8 @@ void FormWindow::closeEvent(QCloseEvent *event)
         Q_EMIT closeBoxClicked();
 }
 
-Form::Form(FormRegistry &registry)
-    : m_registry(registry)
+Form::Form(Program &program)
+    : m_program(program)
 {
 }
 
@@ -49,19 +49,19 @@ Form::~Form() = default;
 
 Services &Form::services() const
 {
-    return m_registry.services();
+    return m_program.services();
 }
 
 void Form::Show()
 {
-    if (m_registry.hasEnded())
+    if (m_program.hasEnded())
         return;
     if (!m_window) {
         m_window = createWindow();
         connect(m_window.get(), &FormWindow::closeBoxClicked, this, &Form::closeBox);
         place();
         Form_Load();
-        if (!m_window || m_registry.hasEnded())
+        if (!m_window || m_program.hasEnded())
             return;
     }
     m_window->show();

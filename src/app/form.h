@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-class FormRegistry;
+class Program;
 class Services;
 
 enum class TitleButtons {
@@ -38,8 +38,8 @@ private:
 };
 
 // One window of the program with the lifetime of its single global instance.
-// Loading builds the controls afresh with their design values; unloading discards
-// them while the form object, and every field it holds, lives on.
+// Loading builds the controls afresh; unloading discards them while the form object,
+// and every field it holds, lives on.
 class Form : public QObject
 {
     Q_OBJECT
@@ -50,7 +50,7 @@ public:
     // Loads an unloaded form (its load handler runs to the end inside this call),
     // then makes it visible and brings it to the front.
     void Show();
-    // Visible = False: the controls keep their values.
+    // Hides the window; its controls keep their values.
     void Hide();
     // Discards the controls; harmless on an unloaded form. A handler of the form
     // may unload it and run on: the widgets are deleted once control returns to
@@ -63,12 +63,11 @@ public:
     FormWindow *window() const { return m_window.get(); }
 
 protected:
-    explicit Form(FormRegistry &registry);
+    explicit Form(Program &program);
 
-    FormRegistry &registry() const { return m_registry; }
     Services &services() const;
 
-    // Builds the window with its controls at their design values and connects the handlers.
+    // Builds the window with its controls as designed and connects the handlers.
     virtual std::unique_ptr<FormWindow> createWindow() = 0;
     virtual void Form_Load() {}
     // What the close box of the title bar does; by default it unloads the form.
@@ -79,6 +78,17 @@ protected:
 private:
     void place();
 
-    FormRegistry &m_registry;
+    Program &m_program;
     std::unique_ptr<FormWindow> m_window;
+};
+
+// A form whose loaded window is of type Window, with its controls as members.
+template<typename Window>
+class FormOf : public Form
+{
+protected:
+    using Form::Form;
+
+    // The loaded window with its controls, or nullptr.
+    Window *ui() const { return static_cast<Window *>(window()); }
 };

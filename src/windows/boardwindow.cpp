@@ -3,14 +3,11 @@
 #include "announcer.h"
 #include "boardpicture.h"
 #include "cardgrid.h"
-#include "forms.h"
 #include "frmauswahl.h"
-#include "frmdrucken.h"
-#include "frmurkunde.h"
-#include "frmweiter.h"
 #include "geometry.h"
 #include "graphicalbuttons.h"
 #include "look.h"
+#include "roads.h"
 #include "services.h"
 
 #include <QDir>
@@ -94,9 +91,9 @@ BoardFormWindow::BoardFormWindow(const zorbel::BoardLayout &layout)
     cmdEnde->setFocus();
 }
 
-BoardWindow::BoardWindow(Forms &forms, const zorbel::BoardLayout &layout)
-    : Form(forms)
-    , m_forms(forms)
+BoardWindow::BoardWindow(Program &program, Roads &roads, const zorbel::BoardLayout &layout)
+    : FormOf(program)
+    , m_roads(roads)
     , m_layout(layout)
     , m_state(layout)
 {
@@ -113,11 +110,6 @@ std::unique_ptr<FormWindow> BoardWindow::createWindow()
     return window;
 }
 
-BoardFormWindow *BoardWindow::ui() const
-{
-    return static_cast<BoardFormWindow *>(window());
-}
-
 void BoardWindow::Form_Load()
 {
     BoardFormWindow *board = ui();
@@ -125,9 +117,9 @@ void BoardWindow::Form_Load()
         return;
     m_state.drawBildnummer([this] { return services().random(); });
     loadPicture(*board);
-    m_forms.frmAuswahl().Hide();
-    const bool lowerGrade = m_forms.frmAuswahl().klasse(m_layout.variant == zorbel::Variant::Small ? 0 : 2);
-    m_state.deal(m_forms.frmAuswahl().rechenarten(), lowerGrade, [this] { return services().random(); });
+    m_roads.frmAuswahl().Hide();
+    const bool lowerGrade = m_roads.frmAuswahl().klasse(m_layout.variant == zorbel::Variant::Small ? 0 : 2);
+    m_state.deal(m_roads.frmAuswahl().rechenarten(), lowerGrade, [this] { return services().random(); });
     showExercises(*board);
 }
 
@@ -164,8 +156,8 @@ void BoardWindow::showLoadedPicture(BoardFormWindow &board)
 
 void BoardWindow::showExercises(BoardFormWindow &board)
 {
-    const bool reveal = zorbel::revealsAnswers(m_forms.frmAuswahl().vorname().toStdString(),
-                                               m_forms.frmAuswahl().name().toStdString());
+    const bool reveal = zorbel::revealsAnswers(m_roads.frmAuswahl().vorname().toStdString(),
+                                               m_roads.frmAuswahl().name().toStdString());
     for (int index = 0; index < m_layout.cards(); ++index) {
         CardButton *card = board.cmdaufgabe[static_cast<std::size_t>(index)];
         const QString caption = QString::fromStdString(reveal ? zorbel::revealedCaption(m_state, index)
@@ -248,23 +240,19 @@ void BoardWindow::endOfGame()
     const QString punkte = QString::number(m_state.computePunkte());
     services().messageBox(QStringLiteral("Du bekommst ") + punkte + QStringLiteral(" Punkte!"),
                           QStringLiteral("Herzlichen Glückwunsch!"));
-    m_forms.frmAuswahl().setPunkte(punkte);
+    m_roads.frmAuswahl().setPunkte(punkte);
     if (m_state.earnsCertificate()) {
         // The certificate's load unloads every board, this one included, while we are
         // still in its click handler: touch no control after this.
-        m_forms.frmUrkunde().Show();
-        m_forms.frmDrucken().Show();
+        m_roads.certificateThenPrintOrNot();
         return;
     }
-    m_forms.frmAuswahl().setPunkte(QString());
-    m_forms.frmWeiter().Show();
-    m_forms.frmUrkunde().Unload();
-    Unload();
+    m_roads.toContinueWindow(*this);
 }
 
 void BoardWindow::cmdEnde_Click()
 {
-    m_forms.End();
+    m_roads.End();
 }
 
 void BoardWindow::closeBox()

@@ -5,16 +5,16 @@
 #include "form.h"
 
 class BoardFormWindow;
-class Forms;
+class Roads;
 
 // One of the six board windows, configured by its row of the layout table. The board
 // state belongs to this object, not to the controls, so it outlives an unload.
-class BoardWindow : public Form
+class BoardWindow : public FormOf<BoardFormWindow>
 {
     Q_OBJECT
 
 public:
-    BoardWindow(Forms &forms, const zorbel::BoardLayout &layout);
+    BoardWindow(Program &program, Roads &roads, const zorbel::BoardLayout &layout);
 
 protected:
     std::unique_ptr<FormWindow> createWindow() override;
@@ -35,10 +35,8 @@ private:
     void focusNextCard(BoardFormWindow &board, int from, int leaving);
     // The card with the marked colour other than `except`, or -1.
     int markedCard(const BoardFormWindow &board, int except) const;
-    // The loaded window with its controls, or nullptr.
-    BoardFormWindow *ui() const;
 
-    Forms &m_forms;
+    Roads &m_roads;
     const zorbel::BoardLayout &m_layout;
     zorbel::BoardState m_state;
 };

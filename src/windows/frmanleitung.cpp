@@ -1,6 +1,5 @@
 #include "frmanleitung.h"
 
-#include "forms.h"
 #include "geometry.h"
 #include "look.h"
 
@@ -95,14 +94,9 @@ AnleitungWindow::AnleitungWindow()
     cmdEnde->setAutoDefault(true);
 }
 
-FrmAnleitung::FrmAnleitung(Forms &forms)
-    : Form(forms)
+FrmAnleitung::FrmAnleitung(Program &program)
+    : FormOf(program)
 {
-}
-
-AnleitungWindow *FrmAnleitung::ui() const
-{
-    return static_cast<AnleitungWindow *>(window());
 }
 
 std::unique_ptr<FormWindow> FrmAnleitung::createWindow()

@@ -3,16 +3,15 @@
 #include "form.h"
 
 class AnleitungWindow;
-class Forms;
 
 // The instructions: the game explained in German prose, open beside the other windows
 // until the player has read it.
-class FrmAnleitung : public Form
+class FrmAnleitung : public FormOf<AnleitungWindow>
 {
     Q_OBJECT
 
 public:
-    explicit FrmAnleitung(Forms &forms);
+    explicit FrmAnleitung(Program &program);
 
 protected:
     std::unique_ptr<FormWindow> createWindow() override;
@@ -20,7 +19,4 @@ protected:
 
 private:
     void cmdEnde_Click();
-
-    // The loaded window with its controls, or nullptr.
-    AnleitungWindow *ui() const;
 };

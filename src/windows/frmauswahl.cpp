@@ -1,14 +1,10 @@
 #include "frmauswahl.h"
 
-#include "boardwindow.h"
 #include "commandbutton.h"
-#include "forms.h"
-#include "frmanleitung.h"
-#include "frmdrucken.h"
-#include "frmurkunde.h"
 #include "geometry.h"
 #include "graphicalbuttons.h"
 #include "look.h"
+#include "roads.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -160,15 +156,10 @@ GraphicalButton *AuswahlWindow::button(const char *name, const QString &caption,
     return makeCommandButton(*this, QLatin1String(name), caption, twips, 12);
 }
 
-FrmAuswahl::FrmAuswahl(Forms &forms)
-    : Form(forms)
-    , m_forms(forms)
+FrmAuswahl::FrmAuswahl(Program &program, Roads &roads)
+    : FormOf(program)
+    , m_roads(roads)
 {
-}
-
-AuswahlWindow *FrmAuswahl::ui() const
-{
-    return static_cast<AuswahlWindow *>(window());
 }
 
 std::unique_ptr<FormWindow> FrmAuswahl::createWindow()
@@ -302,19 +293,19 @@ void FrmAuswahl::cmdOK_Click()
     const auto level = [this](int k) { return ui() && ui()->optLevel.at(k)->isChecked(); };
     if (klasse(0) || klasse(1)) {
         if (level(0))
-            m_forms.frm3x4().Show();
+            m_roads.showBoard(zorbel::BoardId::frm3x4);
         else if (level(1))
-            m_forms.frm4x4().Show();
+            m_roads.showBoard(zorbel::BoardId::frm4x4);
         else if (level(2))
-            m_forms.frm6x4().Show();
+            m_roads.showBoard(zorbel::BoardId::frm6x4);
     }
     if (klasse(2) || klasse(3)) {
         if (level(0))
-            m_forms.frm6x6().Show();
+            m_roads.showBoard(zorbel::BoardId::frm6x6);
         else if (level(1))
-            m_forms.frm8x5().Show();
+            m_roads.showBoard(zorbel::BoardId::frm8x5);
         else if (level(2))
-            m_forms.frm8x8().Show();
+            m_roads.showBoard(zorbel::BoardId::frm8x8);
     }
 }
 
@@ -338,7 +329,7 @@ void FrmAuswahl::cmdReset_Click()
 
 void FrmAuswahl::cmdAnleitung_Click()
 {
-    m_forms.frmAnleitung().Show();
+    m_roads.showAnleitung();
 }
 
 void FrmAuswahl::cmdEnde_Click()
@@ -347,10 +338,9 @@ void FrmAuswahl::cmdEnde_Click()
         setPunkte(QStringLiteral("65535"));
         setVorname(QStringLiteral("Mister"));
         setName(QStringLiteral("1337"));
-        m_forms.frmUrkunde().Show();
-        m_forms.frmDrucken().Show();
+        m_roads.certificateThenPrintOrNot();
         Hide();
         return;
     }
-    m_forms.End();
+    m_roads.End();
 }

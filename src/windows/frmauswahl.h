@@ -7,16 +7,16 @@
 #include <array>
 
 class AuswahlWindow;
-class Forms;
+class Roads;
 
 // The selection window. Its controls hold the game settings that the other windows
 // read, and its never-visible points box the points of the last game.
-class FrmAuswahl : public Form
+class FrmAuswahl : public FormOf<AuswahlWindow>
 {
     Q_OBJECT
 
 public:
-    explicit FrmAuswahl(Forms &forms);
+    FrmAuswahl(Program &program, Roads &roads);
 
     // The game settings; an unloaded window reads as empty and ignores writes.
     QString vorname() const;
@@ -46,8 +46,6 @@ private:
     void setRechenart(int index, bool checked);
     void setRechenartEnabled(int index, bool enabled);
     bool anyKlasse() const;
-    // The loaded window with its controls, or nullptr.
-    AuswahlWindow *ui() const;
 
-    Forms &m_forms;
+    Roads &m_roads;
 };

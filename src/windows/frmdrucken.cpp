@@ -1,14 +1,12 @@
 #include "frmdrucken.h"
 
 #include "commandbutton.h"
-#include "forms.h"
-#include "frmauswahl.h"
 #include "frmurkunde.h"
-#include "frmweiter.h"
 #include "geometry.h"
 #include "graphicalbuttons.h"
 #include "look.h"
 #include "printlayout.h"
+#include "roads.h"
 #include "services.h"
 
 #include <QLabel>
@@ -43,9 +41,9 @@ public:
     QLabel *picHiddenPict = nullptr;
 };
 
-FrmDrucken::FrmDrucken(Forms &forms)
-    : Form(forms)
-    , m_forms(forms)
+FrmDrucken::FrmDrucken(Program &program, Roads &roads)
+    : FormOf(program)
+    , m_roads(roads)
 {
 }
 
@@ -60,9 +58,9 @@ std::unique_ptr<FormWindow> FrmDrucken::createWindow()
 void FrmDrucken::Form_Load()
 {
     // This window is not shown yet, so the capture holds the certificate alone.
-    m_forms.frmUrkunde().paintAndActivate();
+    m_roads.frmUrkunde().paintAndActivate();
     services().processPendingEvents();
-    if (QWidget *certificate = m_forms.frmUrkunde().window())
+    if (QWidget *certificate = m_roads.frmUrkunde().window())
         services().setClipboardImage(certificate->grab().toImage());
 }
 
@@ -85,12 +83,12 @@ void FrmDrucken::cmdDruck_Click()
             return QRectF(printLeft, printTop, printWidth, printHeight);
         });
     }
-    leave();
+    m_roads.toContinueWindow(*this);
 }
 
 void FrmDrucken::cmdKeinDruck_Click()
 {
-    leave();
+    m_roads.toContinueWindow(*this);
 }
 
 void FrmDrucken::closeBox()
@@ -98,21 +96,7 @@ void FrmDrucken::closeBox()
     cmdKeinDruck_Click();
 }
 
-void FrmDrucken::leave()
-{
-    // The next window opens before these two close, so a window is always up.
-    m_forms.frmAuswahl().setPunkte(QString());
-    m_forms.frmWeiter().Show();
-    m_forms.frmUrkunde().Unload();
-    Unload();
-}
-
 std::optional<QPoint> FrmDrucken::clientPositionTwips() const
 {
     return QPoint(6825, 3075);
-}
-
-DruckenWindow *FrmDrucken::ui() const
-{
-    return static_cast<DruckenWindow *>(window());
 }

@@ -3,16 +3,16 @@
 #include "form.h"
 
 class DruckenWindow;
-class Forms;
+class Roads;
 
 // Asks whether the certificate beside it is printed. Opening it captures the
 // certificate into the clipboard; printing takes the picture from there.
-class FrmDrucken : public Form
+class FrmDrucken : public FormOf<DruckenWindow>
 {
     Q_OBJECT
 
 public:
-    explicit FrmDrucken(Forms &forms);
+    FrmDrucken(Program &program, Roads &roads);
 
 protected:
     std::unique_ptr<FormWindow> createWindow() override;
@@ -25,11 +25,8 @@ protected:
 private:
     void cmdDruck_Click();
     void cmdKeinDruck_Click();
-    void leave();
 
-    DruckenWindow *ui() const;
-
-    Forms &m_forms;
+    Roads &m_roads;
     // Where the last print placed the certificate, in the printer's units.
     float printLeft = 0;
     float printTop = 0;

@@ -4,11 +4,10 @@
 #include "clicktargets.h"
 #include "clickwatcher.h"
 #include "contacts.h"
-#include "forms.h"
-#include "frmauswahl.h"
 #include "geometry.h"
 #include "linklabels.h"
 #include "look.h"
+#include "roads.h"
 #include "services.h"
 
 #include <QDirIterator>
@@ -168,15 +167,10 @@ QWidget *SplashWindow::pictureBox(const char *name, const QRect &twips)
     return result;
 }
 
-FrmSplash::FrmSplash(Forms &forms)
-    : Form(forms)
-    , m_forms(forms)
+FrmSplash::FrmSplash(Program &program, Roads &roads)
+    : FormOf(program)
+    , m_roads(roads)
 {
-}
-
-SplashWindow *FrmSplash::ui() const
-{
-    return static_cast<SplashWindow *>(window());
 }
 
 std::unique_ptr<FormWindow> FrmSplash::createWindow()
@@ -236,24 +230,22 @@ bool FrmSplash::eventFilter(QObject *watched, QEvent *event)
     return Form::eventFilter(watched, event);
 }
 
-void FrmSplash::Timer1_Timer() { leave(); }
-void FrmSplash::Form_KeyPress() { leave(); }
-void FrmSplash::Form_Click() { leave(); }
-void FrmSplash::Frame1_Click() { leave(); }
-void FrmSplash::Image1_Click() { leave(); }
-void FrmSplash::lblAutoren_Click() { leave(); }
-void FrmSplash::lblQuor2_Click() { leave(); }
-void FrmSplash::lblQuor3_Click() { leave(); }
-void FrmSplash::lblErklaerung_Click() { leave(); }
-void FrmSplash::lblTeam_Click() { leave(); }
-void FrmSplash::lblTeamnamen_Click() { leave(); }
-void FrmSplash::lblTitel_Click() { leave(); }
-void FrmSplash::lblversion_Click() { leave(); }
+void FrmSplash::Timer1_Timer() { m_roads.leaveSplash(); }
+void FrmSplash::Form_KeyPress() { m_roads.leaveSplash(); }
+void FrmSplash::Form_Click() { m_roads.leaveSplash(); }
+void FrmSplash::Frame1_Click() { m_roads.leaveSplash(); }
+void FrmSplash::Image1_Click() { m_roads.leaveSplash(); }
+void FrmSplash::lblAutoren_Click() { m_roads.leaveSplash(); }
+void FrmSplash::lblQuor2_Click() { m_roads.leaveSplash(); }
+void FrmSplash::lblQuor3_Click() { m_roads.leaveSplash(); }
+void FrmSplash::lblErklaerung_Click() { m_roads.leaveSplash(); }
+void FrmSplash::lblTeam_Click() { m_roads.leaveSplash(); }
+void FrmSplash::lblTeamnamen_Click() { m_roads.leaveSplash(); }
+void FrmSplash::lblTitel_Click() { m_roads.leaveSplash(); }
+void FrmSplash::lblversion_Click() { m_roads.leaveSplash(); }
 
-void FrmSplash::leave()
+void FrmSplash::disableTimer1()
 {
-    m_forms.frmAuswahl().Show();
     if (SplashWindow *controls = ui())
         controls->Timer1->stop();
-    Unload();
 }

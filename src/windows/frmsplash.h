@@ -2,17 +2,19 @@
 
 #include "form.h"
 
-class Forms;
+class Roads;
 class SplashWindow;
 
 // The start window: title, version, credits and contacts. A click on it, any key or
 // its one-minute timer leads on to the selection window, once per run.
-class FrmSplash : public Form
+class FrmSplash : public FormOf<SplashWindow>
 {
     Q_OBJECT
 
 public:
-    explicit FrmSplash(Forms &forms);
+    FrmSplash(Program &program, Roads &roads);
+
+    void disableTimer1();
 
 protected:
     std::unique_ptr<FormWindow> createWindow() override;
@@ -35,9 +37,5 @@ private:
     void lblTitel_Click();
     void lblversion_Click();
 
-    void leave();
-    // The loaded window with its controls, or nullptr.
-    SplashWindow *ui() const;
-
-    Forms &m_forms;
+    Roads &m_roads;
 };

@@ -1,9 +1,9 @@
 #include "frmurkunde.h"
 
-#include "forms.h"
 #include "frmauswahl.h"
 #include "geometry.h"
 #include "look.h"
+#include "roads.h"
 #include "services.h"
 
 #include <QLabel>
@@ -64,9 +64,9 @@ public:
     QLabel *imgLogo = nullptr;
 };
 
-FrmUrkunde::FrmUrkunde(Forms &forms)
-    : Form(forms)
-    , m_forms(forms)
+FrmUrkunde::FrmUrkunde(Program &program, Roads &roads)
+    : FormOf(program)
+    , m_roads(roads)
 {
 }
 
@@ -77,7 +77,7 @@ std::unique_ptr<FormWindow> FrmUrkunde::createWindow()
 
 void FrmUrkunde::Form_Load()
 {
-    FrmAuswahl &auswahl = m_forms.frmAuswahl();
+    FrmAuswahl &auswahl = m_roads.frmAuswahl();
     const QChar lineBreak(u'\r');
     const QString block = auswahl.vorname() + QLatin1Char(' ') + auswahl.name()
         + lineBreak + QStringLiteral("hat am")
@@ -88,7 +88,7 @@ void FrmUrkunde::Form_Load()
     ui()->lblText[2]->setText(QStringLiteral("Punkte erreicht."));
     // The board whose last click opened this window goes here, while that click
     // handler is still running.
-    m_forms.unloadBoards();
+    m_roads.unloadBoards();
 }
 
 void FrmUrkunde::paintAndActivate()
@@ -105,9 +105,4 @@ void FrmUrkunde::paintAndActivate()
 std::optional<QPoint> FrmUrkunde::clientPositionTwips() const
 {
     return QPoint(0, 0);
-}
-
-UrkundeWindow *FrmUrkunde::ui() const
-{
-    return static_cast<UrkundeWindow *>(window());
 }

@@ -2,17 +2,17 @@
 
 #include "form.h"
 
-class Forms;
+class Roads;
 class UrkundeWindow;
 
 // The certificate: who reached how many points on which day, read from the
 // selection window when it opens.
-class FrmUrkunde : public Form
+class FrmUrkunde : public FormOf<UrkundeWindow>
 {
     Q_OBJECT
 
 public:
-    explicit FrmUrkunde(Forms &forms);
+    FrmUrkunde(Program &program, Roads &roads);
 
     // Leaves the loaded certificate completely painted and the active window,
     // ready to be captured as it appears on screen.
@@ -24,7 +24,5 @@ protected:
     std::optional<QPoint> clientPositionTwips() const override;
 
 private:
-    UrkundeWindow *ui() const;
-
-    Forms &m_forms;
+    Roads &m_roads;
 };

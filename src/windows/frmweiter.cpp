@@ -1,10 +1,9 @@
 #include "frmweiter.h"
 
 #include "commandbutton.h"
-#include "forms.h"
-#include "frmauswahl.h"
 #include "graphicalbuttons.h"
 #include "look.h"
+#include "roads.h"
 
 class WeiterWindow : public FormWindow
 {
@@ -24,9 +23,9 @@ public:
     GraphicalButton *cmdEnde = nullptr;
 };
 
-FrmWeiter::FrmWeiter(Forms &forms)
-    : Form(forms)
-    , m_forms(forms)
+FrmWeiter::FrmWeiter(Program &program, Roads &roads)
+    : Form(program)
+    , m_roads(roads)
 {
 }
 
@@ -41,18 +40,17 @@ std::unique_ptr<FormWindow> FrmWeiter::createWindow()
 void FrmWeiter::Form_Load()
 {
     // When a board opened this window, that board's click handler is still running.
-    m_forms.unloadBoards();
+    m_roads.unloadBoards();
 }
 
 void FrmWeiter::cmdWeiter_Click()
 {
-    m_forms.frmAuswahl().Show();
-    Unload();
+    m_roads.playAgain();
 }
 
 void FrmWeiter::cmdEnde_Click()
 {
-    m_forms.End();
+    m_roads.End();
 }
 
 void FrmWeiter::closeBox()

@@ -2,8 +2,7 @@
 
 #include "form.h"
 
-class Forms;
-class WeiterWindow;
+class Roads;
 
 // The last station of every finished game: play again with the same entries, or stop.
 class FrmWeiter : public Form
@@ -11,7 +10,7 @@ class FrmWeiter : public Form
     Q_OBJECT
 
 public:
-    explicit FrmWeiter(Forms &forms);
+    FrmWeiter(Program &program, Roads &roads);
 
 protected:
     std::unique_ptr<FormWindow> createWindow() override;
@@ -24,5 +23,5 @@ private:
     void cmdWeiter_Click();
     void cmdEnde_Click();
 
-    Forms &m_forms;
+    Roads &m_roads;
 };

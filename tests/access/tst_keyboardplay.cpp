@@ -83,8 +83,8 @@ void TestKeyboardPlay::wholeGameByKeyboard()
     QVERIFY(chooseOption(QStringLiteral("optLevel(0)")) && work());
     QVERIFY(work(QStringLiteral("cmdOK")));
 
-    QVERIFY(QTest::qWaitForWindowActive(forms.frm3x4().window()));
-    const auto pairs = Player::pairsOf(forms.frm3x4().window());
+    QVERIFY(QTest::qWaitForWindowActive(forms.board(zorbel::BoardId::frm3x4).window()));
+    const auto pairs = Player::pairsOf(forms.board(zorbel::BoardId::frm3x4).window());
     QCOMPARE(pairs.size(), 6);
     for (const auto &[first, second] : pairs) {
         QVERIFY2(work(first->objectName()), qPrintable(first->objectName()));

@@ -164,7 +164,7 @@ void TestBoardWindow::endButtonEndsMidGame()
     QTest::mouseClick(card(board, 0), Qt::LeftButton);
     QTest::mouseClick(board->findChild<QAbstractButton *>(QStringLiteral("cmdEnde")), Qt::LeftButton);
     QVERIFY(services.ended);
-    QVERIFY(!forms.frm8x5().isLoaded());
+    QVERIFY(!forms.board(zorbel::BoardId::frm8x5).isLoaded());
     QVERIFY(services.messages.isEmpty());
 }
 

@@ -132,7 +132,7 @@ void TestReliability::floodOfClicksOnOneCard()
     FakeServices services;
     Forms forms(services);
     QVERIFY(Player::open(forms, QStringLiteral("frmAuswahl")) && Player::choose(2, {2, 3}, 2));
-    Player::clearBoard(forms.frm8x8().window(), 40000);
+    Player::clearBoard(forms.board(zorbel::BoardId::frm8x8).window(), 40000);
     QCOMPARE(services.messages.value(0).prompt, QStringLiteral("Du bekommst 0 Punkte!"));
     QCOMPARE(Player::visibleWindows(), QStringList{QStringLiteral("frmWeiter")});
 }
@@ -171,7 +171,7 @@ void TestReliability::namesReachTheCertificateUnchanged()
         typed ? QTest::keyClicks(edit, text) : edit->setText(text);
     }
     QVERIFY(Player::choose(0, {0}, 0));
-    Player::clearBoard(forms.frm3x4().window());
+    Player::clearBoard(forms.board(zorbel::BoardId::frm3x4).window());
     const auto *block = forms.frmUrkunde().window()->findChild<QLabel *>(QStringLiteral("lblText(0)"));
     QString expected = vorname + u' ' + name + QStringLiteral("\nhat am\n06.12.2026\nbei dem mathematischen Memory");
     QCOMPARE(block->text(), expected.replace(u'\r', u'\n'));

@@ -146,8 +146,7 @@ inline void finishGoodGame(Forms &forms, const QString &punkte)
     forms.frmAuswahl().Show();
     forms.frmAuswahl().setPunkte(punkte);
     forms.frmAuswahl().Hide();
-    forms.frmUrkunde().Show();
-    forms.frmDrucken().Show();
+    forms.certificateThenPrintOrNot();
 }
 
 // The twelve windows by name.
