@@ -30,7 +30,7 @@ FormWindow::FormWindow(const QString &caption, QSize clientTwips, TitleButtons b
     , m_buttons(buttons)
 {
     setWindowTitle(caption);
-    setFixedSize(twipsToPixels(clientTwips.width(), clientTwips.height()));
+    setFixedSize(twipsToPixels(clientTwips));
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)

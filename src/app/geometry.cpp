@@ -18,9 +18,9 @@ int twipsToPixels(int twips)
     return qRound(twips * logicalDpi() / 1440.0);
 }
 
-QSize twipsToPixels(int width, int height)
+QSize twipsToPixels(const QSize &twips)
 {
-    return {twipsToPixels(width), twipsToPixels(height)};
+    return {twipsToPixels(twips.width()), twipsToPixels(twips.height())};
 }
 
 QPoint twipsToPixels(const QPoint &twips)
@@ -28,7 +28,7 @@ QPoint twipsToPixels(const QPoint &twips)
     return {twipsToPixels(twips.x()), twipsToPixels(twips.y())};
 }
 
-QRect twipsToPixels(int left, int top, int width, int height)
+QRect twipsToPixels(const QRect &twips)
 {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()), twipsToPixels(twips.height())};
 }

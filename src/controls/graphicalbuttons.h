@@ -62,7 +62,7 @@ class GraphicalOptionButton : public QRadioButton
 public:
     GraphicalOptionButton(const QString &caption, const QColor &backColor, QWidget *parent = nullptr);
 
-    // Value = False from code: leaves the group with no selection when this was the selected one.
+    // Deselects it from code: leaves the group with no selection when this was the selected one.
     void deselect();
 
 protected:

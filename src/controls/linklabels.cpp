@@ -24,7 +24,7 @@ LinkLabel::LinkLabel(Services &services, QSize designTwips, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
 {
-    resize(twipsToPixels(designTwips.width(), designTwips.height()));
+    resize(twipsToPixels(designTwips));
 }
 
 void LinkLabel::navigateTo(const QString &target)
@@ -38,7 +38,7 @@ ClickLabel *LinkLabel::addElement(const QRect &twips)
     // The fingertip of the hand is the hot spot.
     element->setCursor(QCursor(Look::builtInPicture(QStringLiteral(":/assets/hand.png")), 12, 1));
     m_element = element;
-    m_elementRect = twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height());
+    m_elementRect = twipsToPixels(twips);
     element->setGeometry(m_elementRect & rect());
     return element;
 }

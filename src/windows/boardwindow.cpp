@@ -3,6 +3,8 @@
 #include "announcer.h"
 #include "boardpicture.h"
 #include "cardgrid.h"
+#include "commandbutton.h"
+#include "controlfactory.h"
 #include "frmauswahl.h"
 #include "geometry.h"
 #include "graphicalbuttons.h"
@@ -22,9 +24,9 @@ namespace {
 const QColor cardColour{255, 192, 128};
 const QColor markedColour{255, 0, 0};
 
-QRect pixels(const zorbel::TwipsRect &twips)
+QRect rectOf(const zorbel::TwipsRect &twips)
 {
-    return twipsToPixels(twips.left, twips.top, twips.width, twips.height);
+    return {twips.left, twips.top, twips.width, twips.height};
 }
 
 // The colour is the marking; a screen reader hears it as the card's checked state.
@@ -42,7 +44,7 @@ TitleButtons titleButtonsOf(const zorbel::BoardLayout &layout)
 
 } // namespace
 
-// A board window with its controls at their design values. Created later lies higher,
+// A board window as designed. Created later lies higher,
 // so the picture goes first and the cards last; the focus order is the creation order.
 class BoardFormWindow : public FormWindow
 {
@@ -65,17 +67,11 @@ BoardFormWindow::BoardFormWindow(const zorbel::BoardLayout &layout)
 
     announcer = new Announcer(this);
 
-    imgBild = new QLabel(this);
-    imgBild->setObjectName(QStringLiteral("imgBild"));
+    imgBild = makeControl<QLabel>(this, QStringLiteral("imgBild"), rectOf(layout.picture));
     imgBild->setAccessibleName(QStringLiteral("Bild"));
-    imgBild->setGeometry(pixels(layout.picture));
     imgBild->setPixmap(defaultBoardPicture(imgBild->size(), imgBild->devicePixelRatioF()));
 
-    cmdEnde = new GraphicalButton(QStringLiteral("Spiel abbrechen!"), this);
-    cmdEnde->setObjectName(QStringLiteral("cmdEnde"));
-    cmdEnde->setAccessibleName(cmdEnde->text());
-    cmdEnde->setFont(Look::font(14.25));
-    cmdEnde->setGeometry(pixels(layout.endButton));
+    cmdEnde = makeCommandButton(*this, QStringLiteral("cmdEnde"), QStringLiteral("Spiel abbrechen!"), rectOf(layout.endButton), 14.25);
 
     const QFont cardFont = Look::font(layout.cardFontPoints);
     cmdaufgabe.reserve(static_cast<std::size_t>(layout.cards()));
@@ -85,7 +81,7 @@ BoardFormWindow::BoardFormWindow(const zorbel::BoardLayout &layout)
         card->setFont(cardFont);
         card->setBackColor(cardColour);
         const zorbel::GridCell cell = zorbel::cellOfCard(layout, index);
-        card->setGeometry(pixels({cell.column * layout.pitchX, cell.row * layout.pitchY, layout.cardWidth, layout.cardHeight}));
+        card->setGeometry(twipsToPixels(QRect(cell.column * layout.pitchX, cell.row * layout.pitchY, layout.cardWidth, layout.cardHeight)));
         cmdaufgabe.push_back(card);
     }
     cmdEnde->setFocus();

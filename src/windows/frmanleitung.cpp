@@ -1,6 +1,6 @@
 #include "frmanleitung.h"
 
-#include "geometry.h"
+#include "controlfactory.h"
 #include "look.h"
 
 #include <QLabel>
@@ -10,11 +10,6 @@
 namespace {
 
 const QColor background{128, 128, 255};
-
-QRect pixels(const QRect &twips)
-{
-    return twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height());
-}
 
 // One carriage return starts a new line; two leave an empty line between paragraphs.
 QString anleitungText()
@@ -52,7 +47,7 @@ QString anleitungText()
 
 } // namespace
 
-// The instructions window with its controls at their design values.
+// The instructions window as designed.
 class AnleitungWindow : public FormWindow
 {
 public:
@@ -69,25 +64,19 @@ AnleitungWindow::AnleitungWindow()
     setObjectName(QStringLiteral("frmAnleitung"));
     Look::setBackground(*this, background);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(pixels({3840, 0, 3000, 1200}));
+    Image1 = makeControl<QLabel>(this, QStringLiteral("Image1"), {3840, 0, 3000, 1200});
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(Look::builtInPicture(QStringLiteral(":/assets/logo.png")));
     Image1->setAccessibleName(QStringLiteral("Zorbel"));
 
     // Not scrollable: what does not fit is cut off at the bottom, and the font keeps its size.
-    lblAnleitung = new QLabel(this);
-    lblAnleitung->setObjectName(QStringLiteral("lblAnleitung"));
-    lblAnleitung->setGeometry(pixels({120, 1080, 10335, 7215}));
+    lblAnleitung = makeControl<QLabel>(this, QStringLiteral("lblAnleitung"), {120, 1080, 10335, 7215});
     lblAnleitung->setFont(Look::font(9.75));
     lblAnleitung->setTextFormat(Qt::PlainText);
     lblAnleitung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblAnleitung->setWordWrap(true);
 
-    cmdEnde = new QPushButton(QStringLiteral("Fertig gelesen"), this);
-    cmdEnde->setObjectName(QStringLiteral("cmdEnde"));
-    cmdEnde->setGeometry(pixels({8280, 7560, 2175, 495}));
+    cmdEnde = makeControl<QPushButton>(this, QStringLiteral("cmdEnde"), {8280, 7560, 2175, 495}, QStringLiteral("Fertig gelesen"));
     cmdEnde->setFont(Look::font(14.25));
     cmdEnde->setAccessibleName(cmdEnde->text());
     // Enter closes the window as Space does.

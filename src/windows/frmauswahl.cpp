@@ -1,7 +1,7 @@
 #include "frmauswahl.h"
 
 #include "commandbutton.h"
-#include "geometry.h"
+#include "controlfactory.h"
 #include "graphicalbuttons.h"
 #include "look.h"
 #include "roads.h"
@@ -21,15 +21,6 @@ const QColor levelColour{255, 128, 0};
 const QString codeVorname = QStringLiteral("ZentaKorbiFelmar");
 const QString codeName = QStringLiteral("TrubelWankerhofMeiselbachNorg");
 
-template<typename Control>
-Control *place(Control *control, const QString &objectName, const QRect &twips, double pointSize)
-{
-    control->setObjectName(objectName);
-    control->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    control->setFont(Look::font(pointSize));
-    return control;
-}
-
 QString indexed(const char *name, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -37,7 +28,7 @@ QString indexed(const char *name, int index)
 
 } // namespace
 
-// The selection window with its controls at their design values.
+// The selection window as designed.
 class AuswahlWindow : public FormWindow
 {
 public:
@@ -84,8 +75,8 @@ AuswahlWindow::AuswahlWindow()
     const std::array<QString, 4> klassen{QStringLiteral("1. Klasse"), QStringLiteral("2. Klasse"),
                                          QStringLiteral("3. Klasse"), QStringLiteral("4. Klasse")};
     for (int k = 0; k < 4; ++k) {
-        optKlasse[k] = place(new GraphicalOptionButton(klassen[k], klasseColour, fraKlasse), indexed("optKlasse", k),
-                             {120, 480 * k, 3135, 405}, 12);
+        optKlasse[k] = makeCaptioned<GraphicalOptionButton>(fraKlasse, indexed("optKlasse", k), {120, 480 * k, 3135, 405},
+                                                            12, klassen[k], klasseColour);
     }
 
     lblRechenart = label("lblRechenart", QStringLiteral("Rechenart:"), {120, 2760, 1935, 405});
@@ -94,16 +85,17 @@ AuswahlWindow::AuswahlWindow()
                                              QStringLiteral("* (Mal)"), QStringLiteral(": (Geteilt)")};
     const std::array<int, 4> rechenartTops{0, 480, 960, 1470};
     for (int k = 0; k < 4; ++k) {
-        chkRechenart[k] = place(new GraphicalCheckBox(rechenarten[k], rechenartColour, fraRechenart),
-                                indexed("chkRechenart", k), {120, rechenartTops[k], 3135, 405}, 12);
+        chkRechenart[k] = makeCaptioned<GraphicalCheckBox>(fraRechenart, indexed("chkRechenart", k),
+                                                           {120, rechenartTops[k], 3135, 405}, 12, rechenarten[k],
+                                                           rechenartColour);
     }
 
     lblLevel = label("lblLevel", QStringLiteral("Schwierigkeitsstufe:"), {120, 4920, 3015, 405});
     fraLevel = frame("fraLevel", {4680, 4920, 3135, 1455});
     const std::array<QString, 3> levels{QStringLiteral("leicht"), QStringLiteral("mittel"), QStringLiteral("schwer")};
     for (int k = 0; k < 3; ++k) {
-        optLevel[k] = place(new GraphicalOptionButton(levels[k], levelColour, fraLevel), indexed("optLevel", k),
-                            {0, 480 * k, 3135, 405}, 12);
+        optLevel[k] = makeCaptioned<GraphicalOptionButton>(fraLevel, indexed("optLevel", k), {0, 480 * k, 3135, 405}, 12,
+                                                           levels[k], levelColour);
     }
 
     txtPunkte = textBox("txtPunkte", QStringLiteral("Text1"), {2040, 1560, 615, 690}, 8.25);
@@ -126,7 +118,7 @@ AuswahlWindow::AuswahlWindow()
 
 QLabel *AuswahlWindow::label(const char *name, const QString &caption, const QRect &twips)
 {
-    auto *result = place(new QLabel(caption, this), QLatin1String(name), twips, 14.25);
+    auto *result = makeCaptioned<QLabel>(this, QLatin1String(name), twips, 14.25, caption);
     result->setTextFormat(Qt::PlainText);
     Look::setBackground(*result, Look::selectionBackground);
     return result;
@@ -134,7 +126,7 @@ QLabel *AuswahlWindow::label(const char *name, const QString &caption, const QRe
 
 QLineEdit *AuswahlWindow::textBox(const char *name, const QString &text, const QRect &twips, double pointSize)
 {
-    auto *result = place(new QLineEdit(text, this), QLatin1String(name), twips, pointSize);
+    auto *result = makeCaptioned<QLineEdit>(this, QLatin1String(name), twips, pointSize, text);
     result->setAlignment(Qt::AlignCenter);
     // The names take any text; a line edit would otherwise stop at 32767 characters.
     result->setMaxLength(std::numeric_limits<int>::max());
@@ -144,9 +136,7 @@ QLineEdit *AuswahlWindow::textBox(const char *name, const QString &text, const Q
 
 QWidget *AuswahlWindow::frame(const char *name, const QRect &twips)
 {
-    auto *result = new QWidget(this);
-    result->setObjectName(QLatin1String(name));
-    result->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
+    auto *result = makeControl<QWidget>(this, QLatin1String(name), twips);
     Look::setBackground(*result, Look::selectionBackground);
     return result;
 }

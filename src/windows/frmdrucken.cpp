@@ -2,7 +2,7 @@
 
 #include "commandbutton.h"
 #include "frmurkunde.h"
-#include "geometry.h"
+#include "controlfactory.h"
 #include "graphicalbuttons.h"
 #include "look.h"
 #include "printlayout.h"
@@ -26,10 +26,8 @@ public:
         cmdKeinDruck = makeCommandButton(*this, QStringLiteral("cmdKeinDruck"), QStringLiteral("Nicht drucken"), {120, 1200, 4935, 975}, 14.25);
 
         // Holds the captured certificate between the clipboard and the printer.
-        picHiddenPict = new QLabel(this);
-        picHiddenPict->setObjectName(QStringLiteral("picHiddenPict"));
+        picHiddenPict = makeControl<QLabel>(this, QStringLiteral("picHiddenPict"), {120, 120, 1485, 2100});
         picHiddenPict->setAccessibleName(QStringLiteral("picHiddenPict"));
-        picHiddenPict->setGeometry(twipsToPixels(120, 120, 1485, 2100));
         picHiddenPict->setVisible(false);
 
         setTabOrder(cmdDruck, cmdKeinDruck);

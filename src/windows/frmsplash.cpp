@@ -4,7 +4,7 @@
 #include "clicktargets.h"
 #include "clickwatcher.h"
 #include "contacts.h"
-#include "geometry.h"
+#include "controlfactory.h"
 #include "linklabels.h"
 #include "look.h"
 #include "roads.h"
@@ -33,11 +33,6 @@ const QString quor3Text = QStringLiteral(
 
 const QString beschreibung = QStringLiteral("Ein Rechen-Memory für die Grundschule");
 
-QRect pixels(const QRect &twips)
-{
-    return twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height());
-}
-
 QIcon programIcon()
 {
     QIcon icon;
@@ -55,8 +50,8 @@ void setCaption(QLabel &label, const QString &text)
 
 } // namespace
 
-// The splash window with its controls at their design values. Siblings are created from
-// the bottom of the stacking order up, so that each lies over the ones before it.
+// The splash window as designed. Siblings are created from the bottom of the stacking
+// order up, so that each lies over the ones before it.
 class SplashWindow : public FormWindow
 {
 public:
@@ -95,9 +90,7 @@ SplashWindow::SplashWindow(Services &services)
     afterFirstPaint(*this, [this] { setWindowIcon(programIcon()); });
     setFont(Look::font(9.75));
 
-    Frame1 = new ClickFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(pixels({120, 120, 9615, 6855}));
+    Frame1 = makeControl<ClickFrame>(this, QStringLiteral("Frame1"), {120, 120, 9615, 6855});
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     lblversion = label("lblversion", {2760, 2280, 3735, 495});
@@ -115,9 +108,7 @@ SplashWindow::SplashWindow(Services &services)
     lblTeam->setFont(Look::font(20.25, true));
     lblTeamnamen = label("lblTeamnamen", {5280, 4920, 2895, 1215});
 
-    Image1 = new ClickLabel(QAccessible::Graphic, Frame1);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(pixels({8520, 4080, 840, 840}));
+    Image1 = makeControl<ClickLabel>(Frame1, QStringLiteral("Image1"), {8520, 4080, 840, 840}, QAccessible::Graphic);
     Image1->setScaledContents(true);
     Image1->setPixmap(Look::builtInPicture(QStringLiteral(":/assets/sum.png")));
     Image1->setAccessibleName(QStringLiteral("1+2"));
@@ -126,31 +117,21 @@ SplashWindow::SplashWindow(Services &services)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(60000);
 
-    MailTeam1 = new MailTeam(services, Frame1);
-    MailTeam1->setObjectName(QStringLiteral("MailTeam1"));
-    MailTeam1->setGeometry(pixels({5280, 6420, 2895, 255}));
+    MailTeam1 = makeControl<MailTeam>(Frame1, QStringLiteral("MailTeam1"), {5280, 6420, 2895, 255}, services);
 
     QWidget *linkQuor2Box = pictureBox("LinkQuor2", {3600, 3360, 2295, 315});
-    LinkQuor21 = new LinkQuor2(services, linkQuor2Box);
-    LinkQuor21->setObjectName(QStringLiteral("LinkQuor21"));
-    LinkQuor21->setGeometry(pixels({0, 0, 2295, 255}));
+    LinkQuor21 = makeControl<LinkQuor2>(linkQuor2Box, QStringLiteral("LinkQuor21"), {0, 0, 2295, 255}, services);
 
     QWidget *linkQuor1Box = pictureBox("LinkQuor1", {360, 4320, 3615, 1035});
-    LinkQuor3 = new LinkQuor(services, linkQuor1Box);
-    LinkQuor3->setObjectName(QStringLiteral("LinkQuor3"));
-    LinkQuor3->setGeometry(pixels({0, 120, 3615, 855}));
+    LinkQuor3 = makeControl<LinkQuor>(linkQuor1Box, QStringLiteral("LinkQuor3"), {0, 120, 3615, 855}, services);
 
     QWidget *mailBrasko1Box = pictureBox("MailBrasko1", {260, 6540, 3255, 315});
-    MailBrasko2 = new MailBrasko(services, mailBrasko1Box);
-    MailBrasko2->setObjectName(QStringLiteral("MailBrasko2"));
-    MailBrasko2->setGeometry(pixels({0, 0, 3135, 255}));
+    MailBrasko2 = makeControl<MailBrasko>(mailBrasko1Box, QStringLiteral("MailBrasko2"), {0, 0, 3135, 255}, services);
 }
 
 ClickLabel *SplashWindow::label(const char *name, const QRect &twips, const QString &caption)
 {
-    auto *result = new ClickLabel(QAccessible::StaticText, Frame1);
-    result->setObjectName(QLatin1String(name));
-    result->setGeometry(pixels(twips));
+    auto *result = makeControl<ClickLabel>(Frame1, QLatin1String(name), twips, QAccessible::StaticText);
     result->setTextFormat(Qt::PlainText);
     result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     result->setWordWrap(true);
@@ -160,9 +141,7 @@ ClickLabel *SplashWindow::label(const char *name, const QRect &twips, const QStr
 
 QWidget *SplashWindow::pictureBox(const char *name, const QRect &twips)
 {
-    auto *result = new QWidget(this);
-    result->setObjectName(QLatin1String(name));
-    result->setGeometry(pixels(twips));
+    auto *result = makeControl<QWidget>(this, QLatin1String(name), twips);
     result->setAttribute(Qt::WA_NoMousePropagation);
     return result;
 }

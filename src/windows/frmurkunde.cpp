@@ -1,7 +1,7 @@
 #include "frmurkunde.h"
 
 #include "frmauswahl.h"
-#include "geometry.h"
+#include "controlfactory.h"
 #include "look.h"
 #include "roads.h"
 #include "services.h"
@@ -15,10 +15,7 @@ namespace {
 
 QLabel *makeLabel(QWidget &parent, const QString &objectName, const QRect &twips, double pointSize)
 {
-    auto *label = new QLabel(&parent);
-    label->setObjectName(objectName);
-    label->setGeometry(twipsToPixels(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setFont(Look::font(pointSize));
+    auto *label = makeCaptioned<QLabel>(&parent, objectName, twips, pointSize);
     // Names are shown exactly as typed: "<b>Max</b>" is a name, not markup.
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -43,10 +40,8 @@ public:
         lblUrkunde->setText(QStringLiteral("Urkunde"));
         lblText[0] = makeLabel(*this, QStringLiteral("lblText(0)"), {120, 2520, 6135, 2775}, 18);
 
-        imgLogo = new QLabel(this);
-        imgLogo->setObjectName(QStringLiteral("imgLogo"));
+        imgLogo = makeControl<QLabel>(this, QStringLiteral("imgLogo"), {1650, 4920, 3060, 1200});
         imgLogo->setAccessibleName(QStringLiteral("Zorbel"));
-        imgLogo->setGeometry(twipsToPixels(1650, 4920, 3060, 1200));
         imgLogo->setScaledContents(true);
         imgLogo->setPixmap(Look::builtInPicture(QStringLiteral(":/assets/logo.png")));
         // The logo overlaps the bottom of the name-and-date block and must stay visible.

@@ -75,12 +75,12 @@ void TestBoardWindow::layoutAndKeyboardOrder()
     QFETCH(BoardId, id);
     QFETCH(Anchors, anchors);
     const zorbel::BoardLayout &layout = zorbel::boardLayout(id);
-    const auto pixels = [](const zorbel::TwipsRect &t) { return twipsToPixels(t.left, t.top, t.width, t.height); };
+    const auto pixels = [](const zorbel::TwipsRect &t) { return twipsToPixels(QRect(t.left, t.top, t.width, t.height)); };
     FakeServices services;
     Forms forms(services);
     FormWindow *board = openBoard(forms, id);
     QVERIFY(QTest::qWaitForWindowActive(board));
-    QCOMPARE(board->size(), twipsToPixels(layout.clientWidth, layout.clientHeight));
+    QCOMPARE(board->size(), twipsToPixels(QSize(layout.clientWidth, layout.clientHeight)));
     const auto *imgBild = board->findChild<QLabel *>(QStringLiteral("imgBild"));
     QCOMPARE(imgBild->geometry(), pixels(layout.picture));
     QCOMPARE(imgBild->pixmap().size(), imgBild->size());

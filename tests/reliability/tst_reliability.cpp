@@ -176,7 +176,7 @@ void TestReliability::namesReachTheCertificateUnchanged()
     QString expected = vorname + u' ' + name + QStringLiteral("\nhat am\n06.12.2026\nbei dem mathematischen Memory");
     QCOMPARE(block->text(), expected.replace(u'\r', u'\n'));
     QCOMPARE(block->textFormat(), Qt::PlainText);
-    QCOMPARE(block->size(), twipsToPixels(6135, 2775));
+    QCOMPARE(block->size(), twipsToPixels(QSize(6135, 2775)));
     QCOMPARE(block->font().pointSizeF(), 18.0);
 
     QVERIFY(Player::click(QStringLiteral("frmDrucken"), QStringLiteral("cmdKeinDruck")));

@@ -36,7 +36,7 @@ void TestResults::printsTheCertificateUndistortedAndCentred_data()
 {
     QTest::addColumn<QRectF>("printable");
     QTest::addColumn<bool>("fullHeight");
-    const QSize page = twipsToPixels(6405, 8205) * 8;
+    const QSize page = twipsToPixels(QSize(6405, 8205)) * 8;
     QTest::newRow("A4 portrait, taller than the certificate: full width") << QRectF(0, 0, 4760, 6779) << false;
     QTest::newRow("A4 landscape: full height") << QRectF(0, 0, 6779, 4760) << true;
     QTest::newRow("certificate's own proportion: full height") << QRectF(QPointF(100, 200), page) << true;
@@ -93,7 +93,7 @@ void TestResults::windowsAsDesigned()
     Forms forms(services);
     FormWindow *shown = Player::open(forms, window);
     QCOMPARE(shown->windowTitle(), QStringLiteral("Memory"));
-    QCOMPARE(shown->size(), twipsToPixels(twips.width(), twips.height()));
+    QCOMPARE(shown->size(), twipsToPixels(twips.size()));
     const QPoint at = twipsToPixels(twips.topLeft());
     if (twips.left() < 0)
         QVERIFY(qAbs(shown->geometry().center().x() - QGuiApplication::primaryScreen()->availableGeometry().center().x()) <= 1);
@@ -107,7 +107,7 @@ void TestResults::windowsAsDesigned()
     QCOMPARE(shownButtons.size(), buttons.size());
     for (qsizetype k = 0; k < buttons.size(); ++k) {
         QCOMPARE(shownButtons[k]->text(), buttons[k]);
-        QCOMPARE(shownButtons[k]->geometry(), twipsToPixels(120, 120 + 1080 * int(k), 4935, 975));
+        QCOMPARE(shownButtons[k]->geometry(), twipsToPixels(QRect(120, 120 + 1080 * int(k), 4935, 975)));
         QCOMPARE(shownButtons[k] == shown->focusWidget(), k == 0);
     }
     if (buttons.isEmpty()) {
