@@ -121,7 +121,7 @@ void BoardWindow::Form_Load()
 
 void BoardWindow::loadPicture(BoardFormWindow &board)
 {
-    const QStringList paths = boardPicturePaths(services(), m_state.Bildnummer());
+    const QStringList paths = boardPicturePaths(services().userDataFolder(), services().programFolder(), m_state.Bildnummer());
     // The cards hide the whole picture until the first pair goes, so the board need
     // not wait for a large photo to decode before it opens.
     board.pictureLoad = new QFutureWatcher<QImage>(&board);

@@ -1,5 +1,4 @@
 #include "boardpicture.h"
-#include "fakeservices.h"
 #include "qtservices.h"
 
 #include <QDate>
@@ -68,9 +67,6 @@ void TestQtServices::ownPictureFirstThenTheProgramsOne()
     QFETCH(QString, shown);
     QTemporaryDir data, program;
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
-    FakeServices services;
-    services.folder = program.path();
-    services.dataFolder = QtServices().userDataFolder();
     for (const auto &[folder, kind] : {std::pair(data.path() + QStringLiteral("/zorbel"), own), std::pair(program.path(), installed)}) {
         QFile file(folder + QStringLiteral("/Bilder/picture7.jpg"));
         QImage picture(16, 16, QImage::Format_RGB32);
@@ -78,7 +74,7 @@ void TestQtServices::ownPictureFirstThenTheProgramsOne()
         QVERIFY(kind.isEmpty() || (QDir().mkpath(folder + QStringLiteral("/Bilder")) && file.open(QIODevice::WriteOnly)
                                    && (kind == u"broken" || picture.save(&file, "JPEG"))));
     }
-    const QImage picture = decodeBoardPictureInBackground(boardPicturePaths(services, 7), {8, 8}).result();
+    const QImage picture = decodeBoardPictureInBackground(boardPicturePaths(QtServices().userDataFolder(), program.path(), 7), {8, 8}).result();
     QCOMPARE(picture.isNull() ? QString() : QColor(picture.pixel(4, 4)).red() > 128 ? QStringLiteral("red") : QStringLiteral("blue"), shown);
 }
 

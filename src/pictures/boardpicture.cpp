@@ -1,10 +1,9 @@
 #include "boardpicture.h"
 
-#include "services.h"
+#include "jpegcheck.h"
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,7 +13,6 @@
 #include <QPromise>
 #include <QThreadPool>
 
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -24,71 +22,6 @@ const QString defaultPicturePath = QStringLiteral(":/assets/board-default.jpg");
 // Far beyond any camera, yet a forged header cannot make the decoder allocate much:
 // it decodes at no less than an eighth of each side.
 constexpr qint64 maxSourcePixels = 250'000'000;
-
-constexpr uchar markerStart = 0xFF;
-constexpr uchar startOfImage = 0xD8;
-constexpr uchar endOfImage = 0xD9;
-constexpr uchar startOfScan = 0xDA;
-
-uchar byteAt(QByteArrayView data, qsizetype index)
-{
-    return static_cast<uchar>(data[index]);
-}
-
-bool isRestartOrStuffing(uchar code)
-{
-    return code == 0x00 || (code >= 0xD0 && code <= 0xD7);
-}
-
-// Entropy-coded data runs up to the first marker that is neither a stuffed 0xFF nor
-// a restart marker; returns the index of that marker's 0xFF, or the end of the data.
-qsizetype nextMarker(QByteArrayView data, qsizetype from)
-{
-    while (from < data.size()) {
-        const void *found = std::memchr(data.data() + from, markerStart, static_cast<size_t>(data.size() - from));
-        if (!found)
-            return data.size();
-        const qsizetype at = static_cast<const char *>(found) - data.data();
-        if (at + 1 >= data.size())
-            return data.size();
-        const uchar code = byteAt(data, at + 1);
-        if (code == markerStart || isRestartOrStuffing(code)) {
-            from = at + 1;
-            continue;
-        }
-        return at;
-    }
-    return data.size();
-}
-
-// The decoder fills whatever is missing from a cut-off file with grey and calls that a
-// success, so a file counts only when its segments lead to the end-of-image marker.
-bool reachesEndOfImage(QByteArrayView data)
-{
-    if (data.size() < 4 || byteAt(data, 0) != markerStart || byteAt(data, 1) != startOfImage)
-        return false;
-    qsizetype at = 2;
-    while (at + 1 < data.size()) {
-        if (byteAt(data, at) != markerStart)
-            return false;
-        const uchar code = byteAt(data, at + 1);
-        if (code == markerStart) {
-            ++at;
-            continue;
-        }
-        at += 2;
-        if (code == endOfImage)
-            return true;
-        if (code == 0x01 || (code >= 0xD0 && code <= 0xD7))
-            continue;
-        if (at + 1 >= data.size())
-            return false;
-        at += (qsizetype(byteAt(data, at)) << 8) | byteAt(data, at + 1);
-        if (code == startOfScan)
-            at = nextMarker(data, at);
-    }
-    return false;
-}
 
 QImage decode(const QByteArray &bytes, const QSize &size)
 {
@@ -125,12 +58,12 @@ QImage decodeBoardPicture(const QString &path, const QSize &size)
     return decode(file.readAll(), size);
 }
 
-QStringList boardPicturePaths(const Services &services, int number)
+QStringList boardPicturePaths(const QString &userDataFolder, const QString &programFolder, int number)
 {
     const QString name = QStringLiteral("Bilder/picture%1.jpg").arg(number);
     QStringList paths;
     // An empty folder would make the name relative to wherever the program was started.
-    for (const QString &folder : {services.userDataFolder(), services.programFolder()}) {
+    for (const QString &folder : {userDataFolder, programFolder}) {
         if (!folder.isEmpty())
             paths.append(QDir(folder).filePath(name));
     }

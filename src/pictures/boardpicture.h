@@ -7,8 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-class Services;
-
 // The picture behind a board's cards, decoded straight to the size it is shown at and
 // stretched without keeping its aspect ratio, so that a large photo never lives in
 // memory at full size.
@@ -18,7 +16,7 @@ QImage decodeBoardPicture(const QString &path, const QSize &size);
 
 // The files that may hold picture `number`, in the order they are tried: the user's own
 // in their data folder's Bilder, then the program's in its Bilder.
-QStringList boardPicturePaths(const Services &services, int number);
+QStringList boardPicturePaths(const QString &userDataFolder, const QString &programFolder, int number);
 
 // The first of `paths` that decodes, on a worker thread: a large photo takes several
 // frames to decode. Null when none does.
