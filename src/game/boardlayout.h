@@ -43,9 +43,9 @@ struct BoardLayout
     double cardFontPoints;
     IndexOrder order;
     Variant variant;
-    int pointsBase;        // B
-    int levelFactor;       // F
-    int certificateLimit;  // T: a game with at most this many clicks earns the certificate
+    int pointsBase;        // the points of a perfect game, before the mode and level multiply them
+    int levelFactor;       // 1, 2, 3 for "leicht", "mittel", "schwer"
+    int certificateLimit;  // a game with at most this many clicks earns the certificate
 
     constexpr int cards() const { return columns * rows; }
     constexpr int pairs() const { return cards() / 2; }

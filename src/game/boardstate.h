@@ -1,7 +1,10 @@
 #pragma once
 
+#include "aufgaben.h"
 #include "boardlayout.h"
+#include "generation.h"
 #include "random.h"
+#include "rechenart.h"
 
 #include <array>
 #include <cstdint>
@@ -10,16 +13,6 @@
 #include <vector>
 
 namespace zorbel {
-
-// One row of the exercise table: the exercise's result and operands, and in column 3
-// the permutation entry (which row the card with this index shows).
-struct AufgabenRow
-{
-    std::int16_t result;
-    std::int16_t first;
-    std::int16_t second;
-    std::int16_t row;
-};
 
 // The record of one board window. It belongs to the window's global instance, not to its
 // controls, so it survives an unload: the next deal starts from what the last game left.
@@ -33,10 +26,10 @@ public:
     // Board load: the number of the background picture, 0 to 19.
     int drawBildnummer(const UniformRandom &random);
 
-    // Board load: derives Rechenart from the ticked operations (+, -, *, :), starts the
+    // Board load: derives the Rechenart from the ticked operations (+, -, *, :), starts the
     // counters afresh, generates the pairs, shuffles them onto the cards and sets every
     // card's operator. lowerGrade is grade 1 on the small boards, grade 3 on the large.
-    void deal(const std::array<bool, 4> &operations, bool lowerGrade, const UniformRandom &random);
+    void deal(const TickedOperations &operations, bool lowerGrade, const UniformRandom &random);
 
     std::string caption(int card) const;  // "12+7"
     std::string tag(int card) const;      // "19"
@@ -49,7 +42,7 @@ public:
 
     int Klicks() const { return m_Klicks; }
     int Entfernt() const { return m_Entfernt; }
-    int Rechenart() const { return m_Rechenart; }
+    zorbel::Rechenart rechenart() const { return m_Rechenart; }
     int Punkte() const { return m_Punkte; }
     int Bildnummer() const { return m_Bildnummer; }
 
@@ -59,32 +52,16 @@ public:
     const std::string &Rechenzeichen(int card) const;
 
 private:
-    int limit(bool lowerGrade) const;
-    void generateIteration(int limit, const UniformRandom &random);
-    void smallMultiplication(const UniformRandom &random);
-    void largeMultiplication(int firstStart, const UniformRandom &random);
-    void division(int limit, const UniformRandom &random);
-    void store();
-    void shuffle(const UniformRandom &random);
-    void setOperators();
     const AufgabenRow &shownRow(int card) const;
 
     const BoardLayout &m_layout;
-    std::int16_t m_Ergebnis = 0;
-    std::int16_t m_Zahl1 = 0;
-    std::int16_t m_Zahl2 = 0;
-    std::int16_t m_Zahl3 = 0;
-    std::int32_t m_Zahl4 = 0;
-    std::int16_t m_Paar = 0;
-    std::vector<AufgabenRow> m_Aufgaben;
-    std::int16_t m_Tausch = 0;
-    std::int16_t m_Karte = 0;
-    std::int16_t m_Zufall = 0;
+    Operanden m_operanden;
+    zorbel::Aufgaben m_Aufgaben;
     std::int16_t m_Punkte = 0;
     std::vector<std::string> m_Rechenzeichen;
     std::int16_t m_Klicks = 0;
     std::int16_t m_Entfernt = 0;
-    std::int16_t m_Rechenart = 0;
+    zorbel::Rechenart m_Rechenart = zorbel::Rechenart::Keine;
     std::int16_t m_Bildnummer = 0;
 };
 

@@ -22,19 +22,20 @@ void TestScoring::points_data()
     QTest::addColumn<int>("punkte");
     QTest::addColumn<bool>("certificate");
 
-    QTest::newRow("perfect frm4x4, mode 1: base 90") << BoardId::frm4x4 << 1 << 16 << 180 << true;
-    QTest::newRow("T = 20 clicks earns the certificate") << BoardId::frm4x4 << 1 << 20 << 172 << true;
-    QTest::newRow("T+1 = 21 clicks does not") << BoardId::frm4x4 << 1 << 21 << 170 << false;
-    QTest::newRow("B+2N = 72 clicks gives 0") << BoardId::frm3x4 << 1 << 72 << 0 << false;
-    QTest::newRow("mode 3 multiplies, T = 30 on frm6x4") << BoardId::frm6x4 << 3 << 30 << (120 - 6) * 3 * 3 << true;
-    QTest::newRow("mode 5, T+1 = 46 on frm6x6") << BoardId::frm6x6 << 5 << 46 << (180 - 10) * 5 << false;
-    QTest::newRow("perfect frm8x5, mode 4") << BoardId::frm8x5 << 4 << 40 << 1600 << true;
-    QTest::newRow("perfect frm8x8 mode 6: the 5760 maximum") << BoardId::frm8x8 << 6 << 64 << 5760 << true;
+    QTest::newRow("perfect frm4x4, addition: points base 90") << BoardId::frm4x4 << 1 << 16 << 180 << true;
+    QTest::newRow("the limit, 20 clicks, earns the certificate") << BoardId::frm4x4 << 1 << 20 << 172 << true;
+    QTest::newRow("one click past the limit does not") << BoardId::frm4x4 << 1 << 21 << 170 << false;
+    QTest::newRow("points base plus cards, 72 clicks, gives 0") << BoardId::frm3x4 << 1 << 72 << 0 << false;
+    QTest::newRow("plus and minus multiply by 3, at the limit on frm6x4") << BoardId::frm6x4 << 3 << 30 << (120 - 6) * 3 * 3 << true;
+    QTest::newRow("division, one past the limit on frm6x6") << BoardId::frm6x6 << 5 << 46 << (180 - 10) * 5 << false;
+    QTest::newRow("perfect frm8x5, multiplication") << BoardId::frm8x5 << 4 << 40 << 1600 << true;
+    QTest::newRow("perfect frm8x8, multiplication and division: the 5760 maximum") << BoardId::frm8x8 << 6 << 64 << 5760 << true;
     QTest::newRow("40000 clicks saturate at 32767 and give 0, not a wrapped value")
         << BoardId::frm8x8 << 6 << 40000 << 0 << false;
 }
 
-// Punkte = (B - (Klicks - 2N)) * Rechenart * F, never below 0; Klicks (at most 32767) <= T earns the certificate.
+// The points fall by the mode times the level factor per click beyond the cards, never below 0;
+// Klicks (at most 32767) up to the limit earns the certificate.
 void TestScoring::points()
 {
     QFETCH(BoardId, board);

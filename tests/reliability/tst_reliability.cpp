@@ -6,6 +6,7 @@
 #include "geometry.h"
 #include "player.h"
 #include "residentmemory.h"
+#include "scoring.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -89,7 +90,7 @@ void TestReliability::manyGamesEndRightAndKeepMemoryFlat()
         // Drucken at the limit, past the limit by one to three; each with one wrong click.
         const int repeats = road == Drucken || road == PastTheLimit ? layout.certificateLimit - layout.cards() - 1 + (road == PastTheLimit) * (1 + g % 3) : 0;
         const int klicks = Player::clearBoard(forms.board(layout.id).window(), repeats, true);
-        const int punkte = std::max(0, (layout.pointsBase - (klicks - layout.cards())) * (mode + 1) * layout.levelFactor);
+        const int punkte = zorbel::punkte(layout, klicks, zorbel::Rechenart(mode + 1));
         QCOMPARE(services.messages.back().prompt, QStringLiteral("Du bekommst %1 Punkte!").arg(punkte));
         if (road != PastTheLimit) {
             QCOMPARE(Player::visibleWindows(), (QStringList{QStringLiteral("frmDrucken"), QStringLiteral("frmUrkunde")}));
