@@ -2,4 +2,4 @@
 # Sets up, builds and starts the program.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-exec "$BUILD_DIR/src/app/zorbel" "$@"
+exec "$BUILD_DIR/src/zorbel" "$@"

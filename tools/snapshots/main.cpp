@@ -1,7 +1,7 @@
 // Renders every window of the program in its key states into PNG files, driving the
 // real windows by clicks and keys through the services fake (date 06.12.2026).
 //
-//   xvfb-run -a -s '-screen 0 1280x1024x24' build/tools/snapshots/zorbel_snapshots build/src/app shots
+//   xvfb-run -a -s '-screen 0 1280x1024x24' build/tools/snapshots/zorbel_snapshots build/src shots
 //
 // The first argument is the folder of the built program, which holds the board pictures
 // in Bilder; the second is where the PNGs go. QT_QPA_PLATFORM=offscreen works as well.

@@ -1,8 +1,8 @@
-#include "forms.h"
-#include "frmsplash.h"
-#include "qtservices.h"
-#include "startup.h"
+#include "app/qtservices.h"
+#include "app/startup.h"
+#include "navigation/forms.h"
 #include "version.h"
+#include "windows/frmsplash.h"
 
 #include <QApplication>
 
