@@ -2,6 +2,7 @@
 
 #include "accessibleinterfaces.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QPainter>
 #include <QPointer>
@@ -10,6 +11,61 @@
 #include <QStyleOption>
 
 namespace {
+
+// A card is checked while it is marked. Its action is the whole click, as the mouse's is
+// (counted, marked, compared); the toolkit's own toggle would only flip the checked state.
+class CardAccessible : public QAccessibleWidget
+{
+public:
+    explicit CardAccessible(CardButton *card)
+        : QAccessibleWidget(card, QAccessible::CheckBox)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && card()->accessibleName().isEmpty())
+            return card()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = card()->isChecked();
+        state.pressed = card()->isDown();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (card()->isEnabled())
+            names.prepend(toggleAction());
+        return names;
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        // Played like a press of the button, after the call has returned: the click may
+        // wait in a message box, and the assistive tool must not wait with it.
+        if (actionName == toggleAction() && card()->isEnabled())
+            card()->animateClick();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    CardButton *card() const { return static_cast<CardButton *>(widget()); }
+};
+
+QAccessibleInterface *cardInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("CardButton"))
+        return new CardAccessible(static_cast<CardButton *>(object));
+    return nullptr;
+}
 
 const QColor highlight{255, 255, 255};
 const QColor light{227, 227, 227};
@@ -107,7 +163,7 @@ void GraphicalButton::paintEvent(QPaintEvent *)
 CardButton::CardButton(QWidget *parent)
     : GraphicalButton(QString(), parent)
 {
-    installAccessibleInterfaces();
+    installAccessibleFactory<cardInterface>();
     setCheckable(true);
 }
 
