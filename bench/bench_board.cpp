@@ -141,7 +141,7 @@ void benchBoard(const zorbel::BoardLayout &layout, const QString &folder, const 
         QCoreApplication::processEvents();
 
         // Picture 0 every time, so that every run decodes the same file.
-        services.scriptedRandom = {0.0};
+        services.randomSource.script = {0.0};
         QAbstractButton *ok = button(forms.frmAuswahl(), QStringLiteral("cmdOK"));
         QElapsedTimer sinceClick;
         sinceClick.start();

@@ -70,7 +70,7 @@ void TestBoardPicture::open(const QString &file, const QByteArray &bytes)
 
     m_services.emplace();
     m_services->folder = m_program.path();
-    m_services->scriptedRandom = {0.36};
+    m_services->randomSource.script = {0.36};
     m_forms.emplace(*m_services);
     FormWindow *board = Player::open(*m_forms, QStringLiteral("frm3x4"));
     QVERIFY(board);

@@ -1,4 +1,3 @@
-#include "cardgrid.h"
 #include "fakeservices.h"
 #include "geometry.h"
 #include "graphicalbuttons.h"
@@ -87,13 +86,18 @@ void TestBoardWindow::layoutAndKeyboardOrder()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdEnde"));
     QCOMPARE(QApplication::focusWidget()->geometry(), pixels(layout.endButton));
 
+    // Every place of the grid holds one card; which card is where, the anchors tell.
+    QList<QRect> places;
+    for (int column = 0; column < layout.columns; ++column) {
+        for (int row = 0; row < layout.rows; ++row)
+            places.append(pixels({column * layout.pitchX, row * layout.pitchY, layout.cardWidth, layout.cardHeight}));
+    }
     QRegion uncovered(imgBild->geometry().intersected(board->rect()));
     for (int index = 0; index < layout.cards(); ++index) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget *shown = QApplication::focusWidget();
         QCOMPARE(shown, card(board, index));
-        const zorbel::GridCell cell = zorbel::cellOfCard(layout, index);
-        QCOMPARE(shown->geometry(), pixels({cell.column * layout.pitchX, cell.row * layout.pitchY, layout.cardWidth, layout.cardHeight}));
+        QVERIFY2(places.removeOne(shown->geometry()), qPrintable(shown->objectName() + QStringLiteral(" off the grid or on a taken place")));
         QCOMPARE(shown->font().pointSizeF(), layout.variant == zorbel::Variant::Small ? 15.75 : 8.25);
         QCOMPARE(board->childAt(shown->geometry().center()), shown);
         uncovered -= shown->geometry();
@@ -146,7 +150,7 @@ void TestBoardWindow::wrongSecondClicksWarnThenMoveTheMark()
 void TestBoardWindow::equalResultsMatchAcrossPairs()
 {
     FakeServices services;
-    services.scriptedRandom.assign(1 + 6 * 3 + 10, 0.0);
+    services.randomSource.script.assign(1 + 6 * 3 + 10, 0.0);
     Forms forms(services);
     FormWindow *board = openBoard(forms, BoardId::frm3x4);
     for (int index = 0; index < 12; ++index)

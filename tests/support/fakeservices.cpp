@@ -40,12 +40,7 @@ QString FakeServices::todayShortDate() const
 
 double FakeServices::random()
 {
-    if (!scriptedRandom.empty()) {
-        const double value = scriptedRandom.front();
-        scriptedRandom.pop_front();
-        return value;
-    }
-    return std::uniform_real_distribution<double>(0.0, 1.0)(m_engine);
+    return randomSource();
 }
 
 QString FakeServices::programFolder() const

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "scriptedrandom.h"
 #include "services.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <deque>
 #include <functional>
-#include <random>
 
 // Records what the windows ask of the toolkit and answers from a script.
 class FakeServices final : public Services
@@ -47,8 +46,8 @@ public:
     ProgramVersion version{1, 3, 37};
     bool hasPrinter = true;
     QRectF printableArea{0, 0, 4760, 6779};  // A4 portrait at 600 dpi, less margins
-    // Values handed out by random() before it falls back to its own seeded source.
-    std::deque<double> scriptedRandom;
+    // What random() hands out: its script first, then its own seeded values.
+    ScriptedRandom randomSource{20261206};
     // Runs while a message box is "open", before it is dismissed.
     std::function<void(const Message &)> onMessage;
 
@@ -59,7 +58,4 @@ public:
     QImage clipboard;
     int pendingEventRuns = 0;
     bool ended = false;
-
-private:
-    std::mt19937 m_engine{20261206};
 };

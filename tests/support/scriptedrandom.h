@@ -8,7 +8,8 @@
 #include <deque>
 #include <random>
 
-// Hands out the scripted values first, then values of a seeded engine, and counts them.
+// The one scripted random source of the tests: hands out the scripted values first, then
+// values of a seeded engine, and counts them.
 class ScriptedRandom
 {
 public:
@@ -17,15 +18,19 @@ public:
     std::deque<double> script;
     int drawn = 0;
 
+    double operator()()
+    {
+        ++drawn;
+        if (script.empty())
+            return static_cast<double>(m_engine() >> 11) * 0x1.0p-53;  // 53 bits: never 1
+        const double r = script.front();
+        script.pop_front();
+        return r;
+    }
+
     zorbel::UniformRandom source()
     {
-        return [this] {
-            ++drawn;
-            const double r = script.empty() ? static_cast<double>(m_engine() >> 11) * 0x1.0p-53 : script.front();  // 53 bits: never 1
-            if (!script.empty())
-                script.pop_front();
-            return r;
-        };
+        return [this] { return (*this)(); };
     }
 
 private:
