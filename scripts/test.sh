@@ -16,3 +16,12 @@ SANITIZE_DIR="${BUILD_DIR}-sanitize"
 cmake -S "$ROOT" -B "$SANITIZE_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORBEL_SANITIZE=ON
 cmake --build "$SANITIZE_DIR" --parallel "$(nproc)"
 ctest --test-dir "$SANITIZE_DIR" --output-on-failure --no-tests=error --parallel "$(nproc)"
+
+# The tests of the Windows build under Wine, where a Qt for Windows is built already
+# (bash scripts/windows.sh builds it once, which takes long); elsewhere they skip, visibly.
+source "$ROOT/scripts/windows-qt.sh"
+if windows_qt_ready; then
+    bash "$ROOT/scripts/windows.sh" test
+else
+    echo "Skipped: the Windows tests under Wine, as $WINDOWS_QT_DIR holds no Qt for Windows (bash scripts/windows.sh builds it)."
+fi

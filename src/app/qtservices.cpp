@@ -88,8 +88,9 @@ QString QtServices::programFolder() const
 
 QString QtServices::userDataFolder() const
 {
-    // $XDG_DATA_HOME/zorbel, by default ~/.local/share/zorbel. A relative XDG_DATA_HOME is
-    // invalid by the XDG rules and stands for the default, which the toolkit does not know.
+    // $XDG_DATA_HOME/zorbel, by default ~/.local/share/zorbel; on Windows %LOCALAPPDATA%\zorbel.
+    // A relative XDG_DATA_HOME is invalid by the XDG rules and stands for the default,
+    // which the toolkit does not know.
     QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (QDir::isRelativePath(data))
         data = QDir::homePath() + QStringLiteral("/.local/share");

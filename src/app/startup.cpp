@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "startmessage.h"
 #include "version.h"
 
 #include <QApplication>
@@ -54,14 +55,9 @@ constexpr std::array toolkitOptions{
     ToolkitOption{"dograb", false},      ToolkitOption{"sync", false},
 };
 
-void print(FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
 int usageError(const QString &text)
 {
-    print(stderr, QStringLiteral("zorbel: %1\nTry 'zorbel --help' for more information.\n").arg(text));
+    showStartMessage(stderr, QStringLiteral("zorbel: %1\nTry 'zorbel --help' for more information.\n").arg(text));
     return exitUsage;
 }
 
@@ -153,11 +149,13 @@ private:
             guard.m_held.append({type, message});
             return;
         }
+        // One message, so that Windows shows one box.
+        QString text;
         if (guard.m_plan.platformNamed) {
             for (const auto &held : std::as_const(guard.m_held))
-                print(stderr, held.second + QLatin1Char('\n'));
+                text += held.second + QLatin1Char('\n');
         }
-        print(stderr, guard.m_plan.failure);
+        showStartMessage(stderr, text + guard.m_plan.failure);
         std::fflush(stderr);
         // Nothing is half-built that needs tidying, and the toolkit is mid-construction.
         _exit(exitNoDisplay);
@@ -215,11 +213,17 @@ StartPlan planStart(int argc, char *argv[])
         plan.scale = factor;
     }
 
+    plan.platformNamed = isSet("QT_QPA_PLATFORM") || parser.isSet(QStringLiteral("platform"));
+#ifdef Q_OS_WIN
+    // Windows always has its desktop; only the platform plugin beside the program can fail.
+    plan.failure = plan.platformNamed ? QStringLiteral("zorbel: cannot start on the chosen platform\n")
+                                      : QStringLiteral("zorbel: cannot start: platforms\\qwindows.dll beside the program is missing or broken\n");
+    return plan;
+#else
     // A chosen platform (offscreen, for example) or a display named by -display needs no variable.
     const QString displayOption = QStringLiteral("display");
-    plan.platformNamed = isSet("QT_QPA_PLATFORM") || parser.isSet(QStringLiteral("platform"));
     if (!plan.platformNamed && !parser.isSet(displayOption) && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
-        print(stderr, QStringLiteral("zorbel: no display found (DISPLAY/WAYLAND_DISPLAY not set)\n"));
+        showStartMessage(stderr, QStringLiteral("zorbel: no display found (DISPLAY/WAYLAND_DISPLAY not set)\n"));
         plan.exitCode = exitNoDisplay;
         return plan;
     }
@@ -233,6 +237,7 @@ StartPlan planStart(int argc, char *argv[])
     plan.failure = plan.platformNamed ? QStringLiteral("zorbel: cannot start on the chosen platform\n")
                                       : QStringLiteral("zorbel: cannot open the display \"%1\"\n").arg(display);
     return plan;
+#endif
 }
 
 std::unique_ptr<QApplication> startToolkit(const StartPlan &plan, int &argc, char *argv[])

@@ -21,7 +21,12 @@ void TestCommandLine::answersOrStarts_data()
 
     QTest::newRow("version without a display") << QStringList{"--version"} << "" << 0 << "^zorbel \\d+\\.\\d+\\.\\d+\\n$";
     QTest::newRow("help without a display") << QStringList{"--help"} << "" << 0 << "--scale <factor>";
+#ifdef Q_OS_WIN
+    // Windows has no display variable to miss: the window opens on the desktop.
+    QTest::newRow("no display variable on Windows") << QStringList{} << "" << -1 << "";
+#else
     QTest::newRow("no display, no abort") << QStringList{} << "" << 1 << "^zorbel: no display found.*\\n$";
+#endif
     QTest::newRow("Qt's own options pass") << QStringList{"-qwindowtitle", "Rechnen", "-name", "klasse3", "-nograb", "-geometry", "640x480", "-sync", "-widgetcount"} << "offscreen" << -1 << "";
     QTest::newRow("unknown option refused") << QStringList{"-frobnicate"} << "offscreen" << 2 << "'frobnicate'";
     QTest::newRow("scale 4 opens the window") << QStringList{"--scale", "4"} << "offscreen" << -1 << "";
@@ -53,7 +58,8 @@ void TestCommandLine::answersOrStarts()
         return;
     }
     QVERIFY(zorbel.waitForFinished(10000));
-    const QString printed = QString::fromLocal8Bit(zorbel.readAll());
+    // Windows writes its line ends as CR LF.
+    const QString printed = QString::fromLocal8Bit(zorbel.readAll()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QCOMPARE(zorbel.exitStatus(), QProcess::NormalExit);
     QCOMPARE(zorbel.exitCode(), exitCode);
     QVERIFY2(QRegularExpression(output).match(printed).hasMatch(), qPrintable(printed));

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QImage>
 #include <QLocale>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -59,15 +61,24 @@ void TestQtServices::ownPictureFirstThenTheProgramsOne_data()
     QTest::newRow("both broken: default") << "broken" << "broken" << "";
 }
 
-// The user's own pictures lie in $XDG_DATA_HOME/zorbel/Bilder.
+// The user's own pictures lie in $XDG_DATA_HOME/zorbel/Bilder, on Windows in %LOCALAPPDATA%\zorbel\Bilder.
 void TestQtServices::ownPictureFirstThenTheProgramsOne()
 {
     QFETCH(QString, own);
     QFETCH(QString, installed);
     QFETCH(QString, shown);
-    QTemporaryDir data, program;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
-    for (const auto &[folder, kind] : {std::pair(data.path() + QStringLiteral("/zorbel"), own), std::pair(program.path(), installed)}) {
+    QTemporaryDir program;
+#ifdef Q_OS_WIN
+    // Windows names the folder itself; Qt's test mode moves it aside, to qttest in it.
+    QStandardPaths::setTestModeEnabled(true);
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const auto tidy = qScopeGuard([&] { QDir(dataHome + QStringLiteral("/zorbel")).removeRecursively(); });
+#else
+    QTemporaryDir data;
+    const QString dataHome = data.path();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+#endif
+    for (const auto &[folder, kind] : {std::pair(dataHome + QStringLiteral("/zorbel"), own), std::pair(program.path(), installed)}) {
         QFile file(folder + QStringLiteral("/Bilder/picture7.jpg"));
         QImage picture(16, 16, QImage::Format_RGB32);
         picture.fill(QColor(kind));
@@ -81,6 +92,9 @@ void TestQtServices::ownPictureFirstThenTheProgramsOne()
 // A relative XDG_DATA_HOME is invalid: the default folder stands, not one below the working directory.
 void TestQtServices::relativeDataHomeIsIgnored()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows names the data folder itself; XDG_DATA_HOME plays no part there.");
+#endif
     qputenv("XDG_DATA_HOME", "rel");
     QCOMPARE(QtServices().userDataFolder(), QDir::homePath() + QStringLiteral("/.local/share/zorbel"));
 }

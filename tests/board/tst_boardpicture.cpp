@@ -9,7 +9,9 @@
 
 #include <optional>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -62,9 +64,11 @@ void TestBoardPicture::open(const QString &file, const QByteArray &bytes)
     QVERIFY(QDir(m_program.path()).removeRecursively());
     QVERIFY(QDir().mkpath(m_program.filePath(file == u"no folder" ? QStringLiteral(".") : QStringLiteral("Bilder"))));
     QFile picture(m_program.filePath(QStringLiteral("Bilder/") + file));
-    if (file == u"pipe")
+    if (file == u"pipe") {
+#ifndef Q_OS_WIN
         QCOMPARE(::mkfifo(QFile::encodeName(m_program.filePath(QStringLiteral("Bilder/picture7.jpg"))).constData(), 0644), 0);
-    else if (file.endsWith(QLatin1String(".jpg")))
+#endif
+    } else if (file.endsWith(QLatin1String(".jpg")))
         QVERIFY(picture.open(QIODevice::WriteOnly) && picture.write(bytes) == bytes.size());
     picture.close();
 
@@ -101,7 +105,9 @@ void TestBoardPicture::pictureFile_data()
     QTest::newRow("no Bilder folder") << "no folder" << QByteArray() << false;
     QTest::newRow("only another number's picture") << "picture8.jpg" << jpeg << false;
     QTest::newRow("PNG named .jpg") << "picture7.jpg" << encoded(QImage::fromData(jpeg), "PNG") << false;
+#ifndef Q_OS_WIN // Windows has no named pipes in its folders.
     QTest::newRow("named pipe that nobody writes") << "pipe" << QByteArray() << false;
+#endif
 }
 
 // Bilder/picture<number>.jpg fills the picture area exactly, whatever its shape; a file that
