@@ -1,5 +1,7 @@
 # Installs the build into a fresh prefix and checks that the program finds its pictures there:
 # cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=... -DLIBDIR=... -P checkinstall.cmake
+# For the Windows build, with -DWINE=..., instead of BINDIR and LIBDIR: the folder as the zip
+# unpacks it, started under Wine with nothing else to find its libraries by.
 cmake_minimum_required(VERSION 3.21)
 
 file(REMOVE_RECURSE "${PREFIX}")
@@ -7,6 +9,19 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${
     RESULT_VARIABLE failed OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(failed)
     message(FATAL_ERROR "cmake --install failed:\n${output}")
+endif()
+
+if(WINE)
+    # Every library it links lies beside it, the MinGW run-time among them, and with the
+    # desktop's platform plugin beside it the program keeps its window open; without, it
+    # ends at once with its one line. (--version would answer in a message box, as there
+    # is no console.)
+    execute_process(COMMAND "${WINE}" "${PREFIX}/zorbel.exe" TIMEOUT 10
+        RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT result MATCHES "timeout")
+        message(FATAL_ERROR "zorbel.exe in the package did not keep its window open: ${result}\n${output}")
+    endif()
+    return()
 endif()
 
 # The program finds Bilder beside the file it was started from once links are resolved,
