@@ -76,7 +76,8 @@ void TestResults::windowsAsDesigned()
     if (twips.left() < 0)
         QVERIFY(qAbs(shown->geometry().center().x() - QGuiApplication::primaryScreen()->availableGeometry().center().x()) <= 1);
     else  // A window system that keeps title bars on screen may push the client area down by its frame.
-        QVERIFY(shown->geometry().topLeft() == at || shown->frameGeometry().topLeft() == at);
+        QVERIFY2(shown->geometry().topLeft() == at || shown->frameGeometry().topLeft() == at,
+                 qPrintable(QStringLiteral("window at %1,%2, its frame at %3,%4").arg(shown->x()).arg(shown->y()).arg(shown->frameGeometry().x()).arg(shown->frameGeometry().y())));
     QCOMPARE(shown->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint), buttons.isEmpty() ? Qt::WindowFlags() : Qt::WindowCloseButtonHint);
     QTEST(shown->grab().toImage().pixelColor(2, 2), "colour");
 
