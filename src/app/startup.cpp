@@ -7,8 +7,13 @@
 #include <QCommandLineParser>
 #include <QFontDatabase>
 #include <QList>
+#include <QMutex>
 #include <QStringList>
 #include <QThreadPool>
+#include <QtGui/qtgui-config.h>
+#if QT_CONFIG(accessibility_atspi_bridge)
+#include <QDBusConnection>
+#endif
 
 #include <array>
 #include <cstdio>
@@ -116,24 +121,24 @@ private:
 
 // Holds the toolkit's messages while the application object is built. A fatal one (no
 // display to reach) ends the program with the plan's one line; otherwise the held
-// messages go out when the guard ends.
+// messages go out when the guard ends. Threads started meanwhile may log too.
 class StartFailureGuard
 {
 public:
     explicit StartFailureGuard(const StartPlan &plan)
         : m_plan(plan)
     {
+        const QMutexLocker lock(&s_lock);
         s_active = this;
-        m_toolkitHandler = qInstallMessageHandler(hold);
+        s_toolkitHandler = qInstallMessageHandler(hold);
     }
     ~StartFailureGuard()
     {
-        qInstallMessageHandler(m_toolkitHandler);
+        const QMutexLocker lock(&s_lock);
+        qInstallMessageHandler(s_toolkitHandler);
         s_active = nullptr;
-        for (const auto &[type, message] : std::as_const(m_held)) {
-            if (m_toolkitHandler)
-                m_toolkitHandler(type, QMessageLogContext(), message);
-        }
+        for (const auto &[type, message] : std::as_const(m_held))
+            pass(type, message);
     }
     StartFailureGuard(const StartFailureGuard &) = delete;
     StartFailureGuard &operator=(const StartFailureGuard &) = delete;
@@ -141,9 +146,23 @@ public:
 private:
     // A message handler is a plain function; it reaches the one guard there is through this.
     static inline StartFailureGuard *s_active = nullptr;
+    static inline QtMessageHandler s_toolkitHandler = nullptr;
+    static inline QBasicMutex s_lock;
+
+    static void pass(QtMsgType type, const QString &message)
+    {
+        if (s_toolkitHandler)
+            s_toolkitHandler(type, QMessageLogContext(), message);
+    }
 
     static void hold(QtMsgType type, const QMessageLogContext &, const QString &message)
     {
+        const QMutexLocker lock(&s_lock);
+        if (!s_active) {
+            // Logged by another thread while the guard was ending.
+            pass(type, message);
+            return;
+        }
         StartFailureGuard &guard = *s_active;
         if (type != QtFatalMsg) {
             guard.m_held.append({type, message});
@@ -162,9 +181,24 @@ private:
     }
 
     const StartPlan &m_plan;
-    QtMessageHandler m_toolkitHandler = nullptr;
     QList<std::pair<QtMsgType, QString>> m_held;
 };
+
+// The screen-reader bridge connects to the session bus when a window first gets a text or
+// a name, and the program waits there. Where no bus runs yet, one is launched first, which
+// takes longer than building the splash; connecting while the toolkit starts hides that wait.
+void connectSessionBusEarly(const StartPlan &plan)
+{
+#if QT_CONFIG(accessibility_atspi_bridge)
+    // Launching the bus starts programs, which must not inherit what is set in the environment
+    // for the toolkit's start alone; and a platform chosen by name may have no such bridge.
+    if (plan.platformNamed || plan.scale || !plan.platform.isEmpty())
+        return;
+    QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
+#else
+    Q_UNUSED(plan);
+#endif
+}
 
 } // namespace
 
@@ -242,6 +276,7 @@ StartPlan planStart(int argc, char *argv[])
 
 std::unique_ptr<QApplication> startToolkit(const StartPlan &plan, int &argc, char *argv[])
 {
+    connectSessionBusEarly(plan);
     const StartFailureGuard guard(plan);
     // The toolkit's own scaling enlarges every window, font, picture and capture alike,
     // so the layouts keep their proportions.

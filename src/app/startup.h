@@ -31,5 +31,5 @@ StartPlan planStart(int argc, char *argv[]);
 // the toolkit through its environment only while it starts, so that no program started
 // from here (a browser, a mail program) inherits them. When the toolkit cannot start, the
 // program ends with the plan's one line and exit code 1 instead of an abort whose text
-// advises a reinstall. The font database starts loading in the background.
+// advises a reinstall. The font database and the session bus connect in the background.
 std::unique_ptr<QApplication> startToolkit(const StartPlan &plan, int &argc, char *argv[]);
