@@ -3,17 +3,16 @@
 #include "accessibleinterfaces.h"
 #include "clickwatcher.h"
 
-#include <QAccessibleWidget>
 #include <QMetaObject>
 
 namespace {
 
 // A label or frame that takes a click offers it as its press action.
-class ClickTargetAccessible : public QAccessibleWidget
+class ClickTargetAccessible : public ClickActionAccessible
 {
 public:
     ClickTargetAccessible(QWidget *target, QAccessible::Role role)
-        : QAccessibleWidget(target, role)
+        : ClickActionAccessible(target, role, pressAction())
     {
     }
 
@@ -25,21 +24,8 @@ public:
         return QAccessibleWidget::text(t);
     }
 
-    QStringList actionNames() const override
-    {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (widget()->isEnabled())
-            names.prepend(pressAction());
-        return names;
-    }
-
-    void doAction(const QString &actionName) override
-    {
-        if (actionName == pressAction() && widget()->isEnabled())
-            QMetaObject::invokeMethod(widget(), "click");
-        else
-            QAccessibleWidget::doAction(actionName);
-    }
+protected:
+    void click() override { QMetaObject::invokeMethod(widget(), "click"); }
 };
 
 QAccessibleInterface *clickTargetInterface(const QString &className, QObject *object)

@@ -2,7 +2,6 @@
 
 #include "accessibleinterfaces.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QPainter>
 #include <QPointer>
@@ -14,11 +13,11 @@ namespace {
 
 // A card is checked while it is marked. Its action is the whole click, as the mouse's is
 // (counted, marked, compared); the toolkit's own toggle would only flip the checked state.
-class CardAccessible : public QAccessibleWidget
+class CardAccessible : public ClickActionAccessible
 {
 public:
     explicit CardAccessible(CardButton *card)
-        : QAccessibleWidget(card, QAccessible::CheckBox)
+        : ClickActionAccessible(card, QAccessible::CheckBox, toggleAction())
     {
     }
 
@@ -38,23 +37,10 @@ public:
         return state;
     }
 
-    QStringList actionNames() const override
-    {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (card()->isEnabled())
-            names.prepend(toggleAction());
-        return names;
-    }
-
-    void doAction(const QString &actionName) override
-    {
-        // Played like a press of the button, after the call has returned: the click may
-        // wait in a message box, and the assistive tool must not wait with it.
-        if (actionName == toggleAction() && card()->isEnabled())
-            card()->animateClick();
-        else
-            QAccessibleWidget::doAction(actionName);
-    }
+protected:
+    // Played like a press of the button, after the call has returned: the click may
+    // wait in a message box, and the assistive tool must not wait with it.
+    void click() override { card()->animateClick(); }
 
 private:
     CardButton *card() const { return static_cast<CardButton *>(widget()); }
