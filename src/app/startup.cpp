@@ -187,16 +187,17 @@ private:
 // The screen-reader bridge connects to the session bus when a window first gets a text or
 // a name, and the program waits there. Where no bus runs yet, one is launched first, which
 // takes longer than building the splash; connecting while the toolkit starts hides that wait.
-void connectSessionBusEarly(const StartPlan &plan)
+void connectSessionBusEarly(const StartPlan &plan, QThreadPool &tasks)
 {
 #if QT_CONFIG(accessibility_atspi_bridge)
     // Launching the bus starts programs, which must not inherit what is set in the environment
     // for the toolkit's start alone; and a platform chosen by name may have no such bridge.
     if (plan.platformNamed || plan.scale || !plan.platform.isEmpty())
         return;
-    QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
+    tasks.start([] { QDBusConnection::sessionBus(); });
 #else
     Q_UNUSED(plan);
+    Q_UNUSED(tasks);
 #endif
 }
 
@@ -274,17 +275,27 @@ StartPlan planStart(int argc, char *argv[])
 #endif
 }
 
-std::unique_ptr<QApplication> startToolkit(const StartPlan &plan, int &argc, char *argv[])
+Toolkit::Toolkit(const StartPlan &plan, int &argc, char *argv[])
 {
-    connectSessionBusEarly(plan);
-    const StartFailureGuard guard(plan);
-    // The toolkit's own scaling enlarges every window, font, picture and capture alike,
-    // so the layouts keep their proportions.
-    const ScopedVariable scale("QT_SCALE_FACTOR", plan.scale ? QByteArray::number(*plan.scale) : QByteArray());
-    const ScopedVariable platform("QT_QPA_PLATFORM", plan.platform);
-    auto app = std::make_unique<QApplication>(argc, argv);
+    connectSessionBusEarly(plan, m_startTasks);
+    {
+        const StartFailureGuard guard(plan);
+        // The toolkit's own scaling enlarges every window, font, picture and capture alike,
+        // so the layouts keep their proportions.
+        const ScopedVariable scale("QT_SCALE_FACTOR", plan.scale ? QByteArray::number(*plan.scale) : QByteArray());
+        const ScopedVariable platform("QT_QPA_PLATFORM", plan.platform);
+        m_application = std::make_unique<QApplication>(argc, argv);
+    }
+    // Only End leaves the program: every road that hides one window before it shows the next
+    // would otherwise end it, and so would a close box.
+    QApplication::setQuitOnLastWindowClosed(false);
     // The first frame with text waits for the font database, which reads the system's whole
     // font configuration; on another core it is read while the first window is built and mapped.
-    QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
-    return app;
+    m_startTasks.start([] { QFontDatabase::families(); });
+}
+
+Toolkit::~Toolkit()
+{
+    // Reading the font database without an application object aborts the program.
+    m_startTasks.waitForDone();
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QThreadPool>
 
 #include <memory>
 #include <optional>
@@ -27,9 +28,23 @@ struct StartPlan
 // Reads --help, --version and --scale, and lets the toolkit's own options through.
 StartPlan planStart(int argc, char *argv[]);
 
-// Builds the application object as the plan says. The platform and the scale factor reach
-// the toolkit through its environment only while it starts, so that no program started
-// from here (a browser, a mail program) inherits them. When the toolkit cannot start, the
-// program ends with the plan's one line and exit code 1 instead of an abort whose text
-// advises a reinstall. The font database and the session bus connect in the background.
-std::unique_ptr<QApplication> startToolkit(const StartPlan &plan, int &argc, char *argv[]);
+// The application object built as the plan says, with the work start-up hands to other
+// threads. The platform and the scale factor reach the toolkit through its environment only
+// while it starts, so that no program started from here (a browser, a mail program) inherits
+// them. When the toolkit cannot start, the program ends with the plan's one line and exit
+// code 1 instead of an abort whose text advises a reinstall. The font database and the
+// session bus connect in the background; that work ends before the application object goes,
+// however the program ends, as it needs the toolkit to the last.
+class Toolkit
+{
+public:
+    Toolkit(const StartPlan &plan, int &argc, char *argv[]);
+    ~Toolkit();
+
+    Toolkit(const Toolkit &) = delete;
+    Toolkit &operator=(const Toolkit &) = delete;
+
+private:
+    QThreadPool m_startTasks;
+    std::unique_ptr<QApplication> m_application;
+};

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <vector>
@@ -19,6 +20,24 @@ std::vector<char *> argvOf(QList<QByteArray> &arguments)
     return argv;
 }
 
+// The program's start on Qt's offscreen platform with these arguments after its name.
+struct OffscreenStart
+{
+    explicit OffscreenStart(const QList<QByteArray> &options = {})
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        arguments.append(options);
+        argv = argvOf(arguments);
+        argc = int(arguments.size());
+        plan = planStart(argc, argv.data());
+    }
+
+    QList<QByteArray> arguments{"zorbel"};
+    std::vector<char *> argv;
+    int argc = 0;
+    StartPlan plan;
+};
+
 } // namespace
 
 class TestStartup : public QObject
@@ -29,6 +48,8 @@ private Q_SLOTS:
     void platformChoice_data();
     void platformChoice();
     void scaleReachesThisProgramOnly();
+    void endsCleanlyInItsFirstMoments();
+    void onlyAnExplicitQuitEndsTheEventLoop();
 };
 
 void TestStartup::platformChoice_data()
@@ -73,12 +94,8 @@ void TestStartup::platformChoice()
 void TestStartup::scaleReachesThisProgramOnly()
 {
     qunsetenv("QT_SCALE_FACTOR");
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QList<QByteArray> arguments{"zorbel", "--scale", "2"};
-    std::vector<char *> argv = argvOf(arguments);
-    int argc = int(arguments.size());
-    const StartPlan plan = planStart(argc, argv.data());
-    const std::unique_ptr<QApplication> app = startToolkit(plan, argc, argv.data());
+    OffscreenStart start({"--scale", "2"});
+    const Toolkit toolkit(start.plan, start.argc, start.argv.data());
     QCOMPARE(QWidget().devicePixelRatio(), 2);
 
     QProcess child;
@@ -89,6 +106,34 @@ void TestStartup::scaleReachesThisProgramOnly()
 #endif
     QVERIFY2(child.waitForFinished(5000), "the listing of the environment did not run");
     QVERIFY2(!child.readAllStandardOutput().contains("QT_SCALE_FACTOR"), "a started program inherits the scale factor");
+}
+
+// What start-up hands to other threads ends before the toolkit goes, even when the program ends at once.
+void TestStartup::endsCleanlyInItsFirstMoments()
+{
+    OffscreenStart start;
+    for (int run = 0; run < 5; ++run)
+        const Toolkit toolkit(start.plan, start.argc, start.argv.data());
+}
+
+// Roads hide one window before they show the next, and a close box may close the last one:
+// neither ends the program, only its own End does.
+void TestStartup::onlyAnExplicitQuitEndsTheEventLoop()
+{
+    OffscreenStart start;
+    const Toolkit toolkit(start.plan, start.argc, start.argv.data());
+    QWidget hidden;
+    QWidget closed;
+    hidden.show();
+    closed.show();
+    // The toolkit ends its event loop on a last window closed only while that loop runs.
+    QTimer::singleShot(0, [&] {
+        hidden.hide();
+        closed.close();
+    });
+    constexpr int stillRunning = 42;
+    QTimer::singleShot(100, [] { QCoreApplication::exit(stillRunning); });
+    QVERIFY2(QCoreApplication::exec() == stillRunning, "the event loop ended when its last window was hidden or closed");
 }
 
 QTEST_APPLESS_MAIN(TestStartup)

@@ -241,6 +241,8 @@ void TestBoardWindow::wholeGame()
         glimpse << QString::number(board->isVisible()) << QString::number(Player::pairsOf(board).size())
                 << QString::number(forms.frmUrkunde().isLoaded() || forms.frmWeiter().isLoaded()) << forms.frmAuswahl().punkte();
     };
+    QStringList boardAtContinue;  // whether the board is loaded when the continue window shows
+    const Player::ShowWatcher watcher(QStringLiteral("frmWeiter"), [&] { boardAtContinue << QString::number(forms.board(id).isLoaded()); });
     Player::clearBoard(board, repeats);
     QCOMPARE(services.messages.size(), 1);
     QCOMPARE(services.messages[0].title, QStringLiteral("Herzlichen Glückwunsch!"));
@@ -249,6 +251,7 @@ void TestBoardWindow::wholeGame()
 
     QCOMPARE(Player::visibleWindows(), certificate ? QStringList({"frmDrucken", "frmUrkunde"}) : QStringList({"frmWeiter"}));
     QCOMPARE(forms.frmAuswahl().punkte(), certificate ? punkte : QString());
+    QCOMPARE(boardAtContinue, certificate ? QStringList() : QStringList({"0"}));
     QVERIFY(!services.ended);
     Player::flushDeletes();
     QVERIFY(board.isNull());

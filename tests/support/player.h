@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 
 // A player on the real windows, finding windows and controls by their object names.
 namespace Player {
@@ -182,5 +183,30 @@ inline FormWindow *open(Forms &forms, const QString &name)
         return click(QStringLiteral("frmDrucken"), QStringLiteral("cmdKeinDruck")) ? forms.frmWeiter().window() : nullptr;
     return name == QLatin1String("frmUrkunde") ? forms.frmUrkunde().window() : forms.frmDrucken().window();
 }
+
+// Runs `glimpse` at the moment the named window becomes visible, before anything else is drawn.
+class ShowWatcher : public QObject
+{
+public:
+    ShowWatcher(const QString &window, std::function<void()> glimpse)
+        : m_window(window)
+        , m_glimpse(std::move(glimpse))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()
+            && watched->objectName() == m_window)
+            m_glimpse();
+        return false;
+    }
+
+private:
+    QString m_window;
+    std::function<void()> m_glimpse;
+};
 
 } // namespace Player
