@@ -25,3 +25,12 @@ if windows_qt_ready; then
 else
     echo "Skipped: the Windows tests under Wine, as $WINDOWS_QT_DIR holds no Qt for Windows (bash scripts/windows.sh builds it)."
 fi
+
+# The game core's tests built for web pages run under node where the Qt for WebAssembly is
+# built; building it takes long the first time (bash scripts/web.sh builds it).
+source "$ROOT/scripts/web-qt.sh"
+if web_qt_ready; then
+    bash "$ROOT/scripts/web.sh" test
+else
+    echo "Skipped: the web build's tests under node, as $WEB_QT_DIR holds no Qt for WebAssembly (bash scripts/web.sh builds it)."
+fi
