@@ -64,9 +64,7 @@ void Form::Show()
         if (!m_window || m_program.hasEnded())
             return;
     }
-    // Not show(): a platform that shows windows maximised by default (a web page does) would
-    // stretch a designed window over the whole screen.
-    m_window->setVisible(true);
+    m_window->showAsDesigned();
     m_window->raise();
     m_window->activateWindow();
 }

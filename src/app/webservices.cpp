@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QPainter>
 #include <QUrl>
 
@@ -81,6 +83,8 @@ WebServices::WebServices()
     for (const char *face : {":/fonts/ComicNeue-Regular.otf", ":/fonts/ComicNeue-Bold.otf"})
         QFontDatabase::addApplicationFont(QString::fromLatin1(face));
     QFont::insertSubstitution(QString::fromLatin1(Look::fontFamily), QStringLiteral("Comic Neue"));
+    // The title bars the page draws show the program's icon, as a desktop's do.
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon-32.png")));
 }
 
 void WebServices::setClipboardImage(const QImage &image)
