@@ -4,7 +4,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -31,14 +30,15 @@ QByteArray pngOf(const QImage &image)
 }
 
 // The page holds an element that alone is printed; the dialog opens once the picture in it
-// is ready, as a picture still loading would print empty.
-EM_JS(void, showPrintDialog, (const char *png, int length), {
+// is ready, as a picture still loading would print empty. False in a page without it.
+EM_JS(bool, showPrintDialog, (const char *png, int length), {
     const page = document.getElementById('zorbel-print-page');
     if (!page)
-        return;
+        return false;
     URL.revokeObjectURL(page.src);
     page.src = URL.createObjectURL(new Blob([HEAPU8.slice(png, png + length)], {type: 'image/png'}));
     page.decode().then(() => window.print(), () => {});
+    return true;
 });
 
 // Browsers write a picture to the clipboard only where the page is trusted and the player
@@ -108,8 +108,7 @@ bool WebServices::printImage(const QImage &image, const PagePlacement &placement
     painter.drawImage(placement(QRectF(QPointF(0, 0), page.size())), image);
     painter.end();
     const QByteArray png = pngOf(page);
-    showPrintDialog(png.constData(), static_cast<int>(png.size()));
-    return true;
+    return showPrintDialog(png.constData(), static_cast<int>(png.size()));
 }
 
 void WebServices::openUrl(const QString &target)
