@@ -20,37 +20,29 @@
 namespace {
 
 #ifdef Q_OS_WIN
-// Under Wine, whose CUPS queues are Windows printers: host paths to Windows names and back, by
-// Wine's own functions (Windows itself has neither, and no CUPS: there both give empty names).
-QString windowsPath(const QString &hostPath)
-{
-    using Convert = LPWSTR(CDECL *)(LPCSTR);
-    const auto convert = reinterpret_cast<Convert>(GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_dos_file_name"));
-    LPWSTR name = convert ? convert(QFile::encodeName(hostPath).constData()) : nullptr;
-    const QString path = name ? QDir::fromNativeSeparators(QString::fromWCharArray(name)) : QString();
-    HeapFree(GetProcessHeap(), 0, name);
-    return path;
-}
-
+// Under Wine, whose CUPS queues are Windows printers, the host's files lie on drive Z:, and Wine tells the host's name
+// of a Windows path (Windows itself has no CUPS: there the test skips).
+QString windowsPath(const QString &hostPath) { return QStringLiteral("Z:") + hostPath; }
 QString hostPath(const QString &windowsPath)
 {
-    using Convert = char *(CDECL *)(LPCWSTR);
-    const auto convert = reinterpret_cast<Convert>(GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name"));
+    const auto convert = reinterpret_cast<char *(*)(LPCWSTR)>(GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name"));
     char *name = convert ? convert(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(windowsPath).utf16())) : nullptr;
-    const QString path = name ? QFile::decodeName(name) : QString();
+    const QString path = QFile::decodeName(name);
     HeapFree(GetProcessHeap(), 0, name);
     return path;
 }
+#else
+QString windowsPath(const QString &hostPath) { return hostPath; }
+QString hostPath(const QString &path) { return path; }
+#endif
 
-// A Unix program started from Windows runs apart from it, with the terminal for its output:
-// the shell writes the output to a file, empty when the program fails, and puts it in place
-// when the program is done.
+// A host program's output, empty when it fails. Under Wine a Unix program runs apart from the Windows process that
+// started it, with the terminal for its output: so the shell writes the output to a file and puts it in place when done.
 QString host(const QStringList &command)
 {
-    const QString shell = windowsPath(QStringLiteral("/bin/sh"));
     QTemporaryDir folder;
     const QString output = folder.filePath(QStringLiteral("output"));
-    if (shell.isEmpty() || !QProcess::startDetached(shell, QStringList{QStringLiteral("-c"), QStringLiteral(R"("$@" >"$0.part" || : >"$0.part"; mv "$0.part" "$0")"), hostPath(output)} + command))
+    if (!QProcess::startDetached(windowsPath(QStringLiteral("/bin/sh")), QStringList{QStringLiteral("-c"), QStringLiteral(R"("$@" >"$0.part" || : >"$0.part"; mv "$0.part" "$0")"), hostPath(output)} + command))
         return {};
     QDeadlineTimer deadline(10000);
     while (!QFile::exists(output) && !deadline.hasExpired())
@@ -59,24 +51,6 @@ QString host(const QStringList &command)
     file.open(QIODevice::ReadOnly);
     return QString::fromLocal8Bit(file.readAll());
 }
-#else
-QString windowsPath(const QString &hostPath)
-{
-    return hostPath;
-}
-
-QString hostPath(const QString &path)
-{
-    return path;
-}
-
-QString host(const QStringList &command)
-{
-    QProcess process;
-    process.start(command.constFirst(), command.mid(1));
-    return process.waitForFinished(10000) && process.exitCode() == 0 ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
-}
-#endif
 
 // cups-pdf writes a job into the folder its configuration names, in the host's own paths; ${HOME} and
 // ${USER} are those of the job's owner, the user running the test.
