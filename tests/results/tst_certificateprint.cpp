@@ -37,13 +37,17 @@ QString hostPath(const QString &path) { return path; }
 #endif
 
 // A host program's output, empty when it fails. Under Wine a Unix program runs apart from the Windows process that
-// started it, with the terminal for its output: so the shell writes the output to a file and puts it in place when done.
+// started it, which cannot wait for it, with the terminal for its output: so the shell writes the output to a file and
+// puts it in place when done.
 QString host(const QStringList &command)
 {
     QTemporaryDir folder;
     const QString output = folder.filePath(QStringLiteral("output"));
-    if (!QProcess::startDetached(windowsPath(QStringLiteral("/bin/sh")), QStringList{QStringLiteral("-c"), QStringLiteral(R"("$@" >"$0.part" || : >"$0.part"; mv "$0.part" "$0")"), hostPath(output)} + command))
+    QProcess shell;
+    shell.start(windowsPath(QStringLiteral("/bin/sh")), QStringList{QStringLiteral("-c"), QStringLiteral(R"("$@" >"$0.part" || : >"$0.part"; mv "$0.part" "$0")"), hostPath(output)} + command);
+    if (!shell.waitForStarted())
         return {};
+    shell.waitForFinished(10000);
     QDeadlineTimer deadline(10000);
     while (!QFile::exists(output) && !deadline.hasExpired())
         QTest::qWait(50);
