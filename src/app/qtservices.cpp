@@ -73,10 +73,15 @@ void QtServices::openUrl(const QString &target)
 
 QString QtServices::todayShortDate() const
 {
+    return shortDate(QDate::currentDate());
+}
+
+QString QtServices::shortDate(QDate date)
+{
     // Qt's short formats carry a two-digit year in many locales; the certificate wants all four.
     QString format = QLocale().dateFormat(QLocale::ShortFormat);
     format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
-    return QLocale().toString(QDate::currentDate(), format);
+    return QLocale().toString(date, format);
 }
 
 double QtServices::random()

@@ -2,6 +2,7 @@
 
 #include "services.h"
 
+#include <QDate>
 #include <QRandomGenerator>
 #include <QUrl>
 
@@ -16,6 +17,8 @@ public:
     bool printImage(const QImage &image, const PagePlacement &placement) override;
     void openUrl(const QString &target) override;
     QString todayShortDate() const override;
+    // The date as todayShortDate writes today: the user's short regional form, four-digit year.
+    static QString shortDate(QDate date);
     double random() override;
     QString programFolder() const override;
     QString userDataFolder() const override;

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLocale>
 #include <QScopeGuard>
@@ -22,8 +23,9 @@ public Q_SLOTS:
     void receiveUrl(const QUrl &url) { m_opened.append(url); }
 
 private Q_SLOTS:
-    void dateInTheUsersShortFormWithFourDigitYear();
+    void germanDateWithFourDigitYear();
     void bareHostOpensAsWebPage();
+    void linksReachTheSystemsOpener();
     void ownPictureFirstThenTheProgramsOne_data();
     void ownPictureFirstThenTheProgramsOne();
     void relativeDataHomeIsIgnored();
@@ -32,22 +34,49 @@ private:
     QList<QUrl> m_opened;
 };
 
-// German settings write the day first, with dots, and the certificate wants all four year digits.
-void TestQtServices::dateInTheUsersShortFormWithFourDigitYear()
+// The date follows the system's regional settings, which the test runs with German ones (LC_ALL=de_DE.UTF-8; under
+// Wine, a German Windows): the day first, with dots, and all four year digits, which the certificate wants.
+void TestQtServices::germanDateWithFourDigitYear()
 {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::system()); });
-    QCOMPARE(QtServices().todayShortDate(), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    if (QLocale::system().language() != QLocale::German)
+        QSKIP("The regional settings are not German: LC_ALL=de_DE.UTF-8 is not set, or Wine lacks the host's de_DE.UTF-8 locale.");
+    QCOMPARE(QtServices::shortDate(QDate(2026, 12, 7)), QStringLiteral("07.12.2026"));
 }
 
 // A bare host name opens as a web page; a "mailto:" target goes to the mail program as it is.
 void TestQtServices::bareHostOpensAsWebPage()
 {
-    for (const char *scheme : {"http", "https", "mailto"})
-        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "receiveUrl");
+    const QStringList schemes{QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("mailto")};
+    for (const QString &scheme : schemes)
+        QDesktopServices::setUrlHandler(scheme, this, "receiveUrl");
+    // Unset again, so that the links of the next test reach the system.
+    const auto unset = qScopeGuard([&] {
+        for (const QString &scheme : schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    });
     QtServices().openUrl(QStringLiteral("www.example.org"));
     QtServices().openUrl(QStringLiteral("mailto:team@example.net"));
     QCOMPARE(m_opened, (QList<QUrl>{QUrl(QStringLiteral("http://www.example.org")), QUrl(QStringLiteral("mailto:team@example.net"))}));
+}
+
+// A link leaves through the system: under Wine, Windows' shell hands it to the host's opener, for which the test run
+// puts a stand-in first in PATH that notes each target in the file ZORBEL_OPENED names.
+void TestQtServices::linksReachTheSystemsOpener()
+{
+    const QString noted = qEnvironmentVariable("ZORBEL_OPENED");
+    if (QGuiApplication::platformName() == u"offscreen" || noted.isEmpty())
+        QSKIP("Qt's offscreen platform hands links to no system; the Windows tests run this on Wine's desktop.");
+    QFile::remove(noted);
+    QtServices().openUrl(QStringLiteral("www.example.org"));
+    QtServices().openUrl(QStringLiteral("mailto:team@example.net"));
+    const auto opened = [&noted] {
+        QFile file(noted);
+        file.open(QIODevice::ReadOnly | QIODevice::Text);
+        QStringList targets = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        targets.sort();
+        return targets;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(opened(), (QStringList{QStringLiteral("http://www.example.org/"), QStringLiteral("mailto:team@example.net")}), 15000);
 }
 
 void TestQtServices::ownPictureFirstThenTheProgramsOne_data()

@@ -15,10 +15,12 @@ if(WINE)
     # Every library it links lies beside it, the MinGW run-time among them, and with the
     # desktop's platform plugin beside it the program keeps its window open; without, it
     # ends at once with its one line. (--version would answer in a message box, as there
-    # is no console.)
+    # is no console.) Wine's output goes to a file, which the Wine processes started with the
+    # program may keep open after it has ended.
     execute_process(COMMAND "${WINE}" "${PREFIX}/zorbel.exe" TIMEOUT 10
-        RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+        RESULT_VARIABLE result OUTPUT_FILE "${PREFIX}.log" ERROR_FILE "${PREFIX}.log")
     if(NOT result MATCHES "timeout")
+        file(READ "${PREFIX}.log" output)
         message(FATAL_ERROR "zorbel.exe in the package did not keep its window open: ${result}\n${output}")
     endif()
     return()

@@ -14,6 +14,9 @@
 
 #if defined(__SANITIZE_ADDRESS__)
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#elif defined(Q_OS_WIN)
+#include <windows.h>
+#include <psapi.h>
 #endif
 
 namespace {
@@ -24,6 +27,10 @@ long heldKilobytes()
 {
 #if defined(__SANITIZE_ADDRESS__)
     return static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024);
+#elif defined(Q_OS_WIN)
+    // Its working set; under Wine, /proc/self would be the Wine server's.
+    PROCESS_MEMORY_COUNTERS counters{};
+    return GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters) ? static_cast<long>(counters.WorkingSetSize / 1024) : -1;
 #else
     return residentKilobytes(QStringLiteral("/proc/self/status"));
 #endif
