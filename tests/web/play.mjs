@@ -1,0 +1,252 @@
+// Plays the web build in real browsers as a child does, by clicks at the places where the
+// desktop program puts its controls, and compares what the page shows with the desktop's
+// pictures of the same moments. A canvas cannot be read, so a game is played by trying:
+// a wrong pair holds the board behind "Leider falsch!", a right one uncovers the picture.
+//
+//   node tests/web/play.mjs <web folder> <zorbel_webroad> <desktop program folder> [browser...]
+//
+// Browsers: chromium (the whole road, the certificate and its printing), firefox and webkit
+// (the start and one whole game); webkit needs a display (xvfb-run).
+
+import {execFileSync} from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import {PNG} from 'pngjs';
+import {launch, serve, viewport} from './browsers.mjs';
+
+const [webFolder, webroad, programFolder, ...chosen] = process.argv.slice(2);
+const browsers = chosen.length ? chosen : ['chromium', 'firefox', 'webkit'];
+const shots = process.env.ZORBEL_WEB_SHOTS;  // where to keep the page's screenshots, if anywhere
+
+// A screen pixel counts as different when a channel differs by more than this: the
+// browser and the desktop draw the same font with their own anti-aliasing.
+const channelSlack = 64;
+
+const game = [
+    {window: 'frmSplash', shot: 'splash', tolerance: 0.05},
+    {window: 'frmSplash', click: ''},
+    {window: 'frmAuswahl', type: 'txtVorname', text: 'Lena'},
+    {window: 'frmAuswahl', type: 'txtName', text: 'Sommer'},
+    {window: 'frmAuswahl', click: 'optKlasse(0)'},
+    {window: 'frmAuswahl', click: 'chkRechenart(0)'},
+    {window: 'frmAuswahl', click: 'optLevel(0)'},
+    {window: 'frmAuswahl', shot: 'auswahl', tolerance: 0.02},
+    {window: 'frmAuswahl', click: 'cmdOK'},
+    // Every card bears its own random exercise: the captions may differ, nothing else.
+    {window: 'frm3x4', shot: 'frm3x4', tolerance: 0.08},
+    // Twice as many clicks as cards never earn a certificate: the continue window follows.
+    {window: 'frm3x4', play: 24},
+    {window: 'frmWeiter', shot: 'weiter', tolerance: 0.02},
+    {window: 'frmWeiter', click: 'cmdWeiter'},
+    {window: 'frmAuswahl', shot: 'auswahl-wieder', tolerance: 0.02},
+];
+const certificate = [
+    {window: 'frmAuswahl', click: 'cmdReset'},
+    {window: 'frmAuswahl', type: 'txtVorname', text: 'ZentaKorbiFelmar'},
+    {window: 'frmAuswahl', type: 'txtName', text: 'TrubelWankerhofMeiselbachNorg'},
+    {window: 'frmAuswahl', click: 'cmdEnde'},
+    // The date is today's in the browser, the desktop's is fixed.
+    {window: 'frmUrkunde', shot: 'urkunde', tolerance: 0.03},
+    {window: 'frmDrucken', shot: 'drucken', tolerance: 0.02},
+    {window: 'frmDrucken', click: 'cmdDruck'},
+    {window: 'frmWeiter', shot: 'weiter-nach-druck', tolerance: 0.02},
+];
+
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'zorbel-web-'));
+const failures = [];
+
+// The desktop windows on a screen the size of the page: where each control stands, and
+// the pictures of the moments the road compares.
+function desktopRoad(road) {
+    fs.writeFileSync(path.join(work, 'screen.json'), JSON.stringify({windowFrameMargins: false,
+        screens: [{name: 'page', x: 0, y: 0, ...viewport, logicalDpi: 96, logicalBaseDpi: 96, dpr: 1}]}));
+    fs.writeFileSync(path.join(work, 'road.json'), JSON.stringify(road));
+    const out = execFileSync(webroad, [programFolder, path.join(work, 'road.json'), path.join(work, 'desktop')], {
+        env: {...process.env, QT_QPA_PLATFORM: `offscreen:configfile=${path.join(work, 'screen.json')}`}, timeout: 60000,
+        stdio: ['ignore', 'pipe', 'inherit']});
+    return JSON.parse(out);
+}
+
+const places = desktopRoad([...game, ...certificate]);
+
+function center([x, y, width, height]) {
+    return [x + width / 2, y + height / 2];
+}
+
+function control(window, name) {
+    const rect = places[window]?.controls[name];
+    if (!rect)
+        throw new Error(`the desktop shows no control ${name} in ${window}`);
+    return rect;
+}
+
+// The share of the window's pixels that differ from the desktop's picture of it.
+function difference(page, window, picture) {
+    const [left, top, width, height] = places[window].client;
+    const reference = PNG.sync.read(fs.readFileSync(path.join(work, 'desktop', `${picture}.png`)));
+    let different = 0;
+    for (let y = 0; y < height; ++y) {
+        for (let x = 0; x < width; ++x) {
+            const a = ((top + y) * page.width + left + x) * 4;
+            const b = (y * reference.width + x) * 4;
+            if ([0, 1, 2].some(c => Math.abs(page.data[a + c] - reference.data[b + c]) > channelSlack))
+                ++different;
+        }
+    }
+    return different / (width * height);
+}
+
+// Polls the page's screenshots until `test` holds; fails naming what it waited for.
+async function waitFor(browser, what, test, seconds = 10) {
+    const until = Date.now() + seconds * 1000;
+    let last;
+    for (;;) {
+        const page = PNG.sync.read(await browser.screenshot());
+        last = test(page);
+        if (last === true)
+            return page;
+        if (Date.now() > until)
+            throw new Error(`${browser.name}: waited ${seconds} s for ${what}${typeof last === 'string' ? ` (${last})` : ''}`);
+        await new Promise(resolve => setTimeout(resolve, 100));
+    }
+}
+
+function keepShot(browser, page, name) {
+    if (shots) {
+        fs.mkdirSync(shots, {recursive: true});
+        fs.writeFileSync(path.join(shots, `${browser.name}-${name}.png`), PNG.sync.write(page));
+    }
+}
+
+// A card is told by the colour of a small square inside its top-left corner: the colour
+// of a fresh card, the colour the first click gives it, or the picture once it is gone.
+function cardLook(page, rect) {
+    const colours = new Set();
+    for (let y = rect[1] + 6; y < rect[1] + 12; ++y) {
+        for (let x = rect[0] + 6; x < rect[0] + 12; ++x) {
+            const i = (y * page.width + x) * 4;
+            colours.add(`${page.data[i]},${page.data[i + 1]},${page.data[i + 2]}`);
+        }
+    }
+    return colours.size === 1 ? [...colours][0] : 'picture';
+}
+
+// The page's middle, where a message box stands over the board.
+function middle(page) {
+    const [x, y] = [viewport.width / 2, viewport.height / 2];
+    return Buffer.from(page.data.subarray((y * page.width + x - 20) * 4, (y * page.width + x + 20) * 4)).toString('hex');
+}
+
+// Finds the pairs by trying: the marked card against each card not yet tried with it.
+// A wrong pair must bring the box, which holds the board until it is dismissed: only then
+// does the mark move to the card clicked last. Pads the game to `clicks` clicks on the
+// marked card, which changes nothing but the count.
+async function playByTrying(browser, board, clicks) {
+    const cards = Object.keys(places[board].controls).filter(name => name.startsWith('cmdaufgabe(')).map(name => control(board, name));
+    const covered = new Set(cards.keys());
+    const differs = cards.map(() => new Set());
+    const fresh = PNG.sync.read(await browser.screenshot());
+    const freshLook = cardLook(fresh, cards[0]);
+    let clicked = 0;
+    const click = async card => { ++clicked; await browser.click(...center(cards[card])); };
+    const look = (page, card) => cardLook(page, cards[card]);
+
+    let marked = Math.min(...covered);
+    await click(marked);
+    let page = await waitFor(browser, `card ${marked} to turn the marked colour`, p => look(p, marked) !== freshLook);
+    const markedLook = look(page, marked);
+    while (covered.size) {
+        const partner = [...covered].find(card => card !== marked && !differs[marked].has(card));
+        if (partner === undefined)
+            throw new Error(`${browser.name}: card ${marked} matches none of the cards left`);
+        const last = covered.size === 2;
+        for (; last && clicked + 1 < clicks; await click(marked));
+        const before = middle(page);
+        await click(partner);
+        page = await waitFor(browser, `card ${partner} against ${marked}: both gone, or a message box`,
+            p => (look(p, marked) === 'picture' && look(p, partner) === 'picture') || middle(p) !== before);
+        if (look(page, marked) === 'picture' && look(page, partner) === 'picture') {
+            covered.delete(marked);
+            covered.delete(partner);
+            if (covered.size) {
+                marked = Math.min(...covered);
+                await click(marked);
+                page = await waitFor(browser, `card ${marked} to turn the marked colour`, p => look(p, marked) === markedLook);
+            }
+            continue;
+        }
+        if (look(page, partner) !== freshLook)
+            throw new Error(`${browser.name}: card ${partner} changed while "Leider falsch!" was to hold the board`);
+        keepShot(browser, page, 'falsch');
+        differs[marked].add(partner);
+        differs[partner].add(marked);
+        await browser.key('Enter');
+        page = await waitFor(browser, `card ${partner} marked and ${marked} back after the box`,
+            p => look(p, partner) === markedLook && look(p, marked) === freshLook);
+        marked = partner;
+    }
+    keepShot(browser, page, 'punkte');
+    await browser.key('Enter');
+    return clicked;
+}
+
+async function walk(browser, road) {
+    for (const step of road) {
+        const [x, y] = step.click === '' ? center(places[step.window].client) : step.click ? center(control(step.window, step.click)) : [];
+        if (step.shot) {
+            let share = 1;
+            const page = await waitFor(browser, `${step.window} to look like the desktop's within ${step.tolerance}`,
+                p => (share = difference(p, step.window, step.shot)) <= step.tolerance || `${(share * 100).toFixed(1)} % differ`);
+            console.log(`${browser.name}: ${step.shot}: ${(share * 100).toFixed(1)} % of the window differ from the desktop's`);
+            keepShot(browser, page, step.shot);
+        } else if (step.play) {
+            console.log(`${browser.name}: ${step.window} played to its end in ${await playByTrying(browser, step.window, step.play)} clicks`);
+        } else if (step.type) {
+            await browser.click(...center(control(step.window, step.type)));
+            await browser.type(step.text);
+        } else {
+            await browser.click(x, y);
+        }
+    }
+}
+
+async function play(kind) {
+    const server = await serve(path.resolve(webFolder));
+    const browser = await launch(kind);
+    try {
+        if (kind === 'chromium') {
+            await browser.page.evaluateOnNewDocument(() => {
+                window.zorbelPrinted = [];
+                window.print = () => window.zorbelPrinted.push(document.body.innerHTML.length);
+            });
+            browser.page.on('request', request => server.requests.push(request.url()));
+        }
+        await browser.goto(`${server.origin}/`);
+        await walk(browser, game);
+        if (kind === 'chromium') {
+            await walk(browser, certificate);
+            const printed = await browser.run(() => window.zorbelPrinted);
+            if (printed.length !== 1)
+                throw new Error(`chromium: "Drucken" called window.print ${printed.length} times`);
+            const foreign = server.requests.filter(url => /^(https?|wss?):/.test(url) && !url.startsWith(`${server.origin}/`));
+            if (foreign.length)
+                throw new Error(`chromium: the page asked for what is not its own: ${foreign.join(' ')}`);
+        }
+        console.log(`${kind}: passed`);
+    } catch (error) {
+        failures.push(error.message);
+        console.log(`FAIL ${error.message}`);
+    } finally {
+        await browser.close();
+        server.close();
+    }
+}
+
+for (const kind of browsers)
+    await play(kind);
+fs.rmSync(work, {recursive: true, force: true});
+if (failures.length) {
+    console.log(`${failures.length} of ${browsers.length} browsers failed`);
+    process.exit(1);
+}

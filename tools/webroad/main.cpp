@@ -1,0 +1,131 @@
+// Plays a road of clicks and typing through the real windows, as the browser tests play it
+// in the web build, and tells them where every control stands: the windows are placed by the
+// program's own rules on a screen the size of the browser's page.
+//
+//   QT_QPA_PLATFORM=offscreen:configfile=<screen.json> zorbel_webroad <program folder> <road.json> <output folder>
+//
+// The road is a JSON array of steps, each naming a window and one of its controls:
+//   {"window": "frmAuswahl", "click": "optKlasse(0)"}    a click on the control's centre
+//   {"window": "frmSplash", "click": ""}                 a click on the window's centre
+//   {"window": "frmAuswahl", "type": "txtVorname", "text": "Lena"}
+//   {"window": "frm3x4", "play": 24}                     every pair found, by the cards' results,
+//                                                        in at least 24 clicks
+//   {"window": "frmUrkunde", "shot": "urkunde"}          the window saved as urkunde.png
+// It prints, as JSON, each program window that was visible at some step, with its client
+// area and its named controls as x, y, width, height in screen pixels.
+
+#include "fakeservices.h"
+#include "forms.h"
+#include "frmsplash.h"
+#include "player.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+QJsonArray rectJson(const QRect &rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+QRect onScreen(const QWidget *widget)
+{
+    return {widget->mapToGlobal(QPoint(0, 0)), widget->size()};
+}
+
+// Every visible program window with its named controls, over what earlier steps saw.
+void notePlaces(QJsonObject &windows)
+{
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() || top->objectName().isEmpty())
+            continue;
+        QJsonObject controls;
+        for (const QWidget *child : top->findChildren<QWidget *>()) {
+            if (!child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_")))
+                controls.insert(child->objectName(), rectJson(onScreen(child)));
+        }
+        windows.insert(top->objectName(), QJsonObject{{"client", rectJson(onScreen(top))}, {"controls", controls}});
+    }
+}
+
+QString runStep(const QJsonObject &step, const QDir &out)
+{
+    const QString name = step.value("window").toString();
+    QWidget *window = Player::visibleWindow(name);
+    if (!window)
+        return name + QStringLiteral(" is not on screen");
+    if (step.contains("click")) {
+        const QString control = step.value("click").toString();
+        if (control.isEmpty()) {
+            QTest::mouseClick(window, Qt::LeftButton, {}, window->rect().center());
+            return {};
+        }
+        return Player::click(name, control) ? QString() : control + QStringLiteral(" cannot be clicked");
+    }
+    if (step.contains("type")) {
+        auto *box = window->findChild<QLineEdit *>(step.value("type").toString());
+        if (!box)
+            return step.value("type").toString() + QStringLiteral(" is no text box");
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClicks(box, step.value("text").toString());
+        return {};
+    }
+    if (step.contains("play")) {
+        // The clicks beyond the cards' number go to the first card, which only counts them.
+        const int cards = 2 * int(Player::pairsOf(window).size());
+        Player::clearBoard(window, std::max(0, step.value("play").toInt() - cards));
+        Player::flushDeletes();
+        return {};
+    }
+    if (step.contains("shot")) {
+        const QString path = out.filePath(step.value("shot").toString() + QStringLiteral(".png"));
+        return window->grab().save(path) ? QString() : path + QStringLiteral(" cannot be written");
+    }
+    return QStringLiteral("unknown step ") + QString::fromUtf8(QJsonDocument(step).toJson(QJsonDocument::Compact));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 4) {
+        std::fprintf(stderr, "usage: zorbel_webroad <program folder> <road.json> <output folder>\n");
+        return 2;
+    }
+    QFile roadFile(arguments[2]);
+    const QJsonArray road = roadFile.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(roadFile.readAll()).array() : QJsonArray();
+    const QDir out(arguments[3]);
+    if (road.isEmpty() || !out.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "no road in %s, or no folder %s\n", qPrintable(arguments[2]), qPrintable(arguments[3]));
+        return 2;
+    }
+
+    FakeServices services;
+    services.folder = arguments[1];
+    Forms forms(services);
+    forms.frmSplash().Show();
+    QJsonObject windows;
+    for (const QJsonValue &step : road) {
+        notePlaces(windows);
+        const QString failure = runStep(step.toObject(), out);
+        if (!failure.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(failure));
+            return 1;
+        }
+    }
+    notePlaces(windows);
+    std::printf("%s\n", QJsonDocument(windows).toJson(QJsonDocument::Compact).constData());
+    return 0;
+}
