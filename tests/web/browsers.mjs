@@ -4,7 +4,7 @@
 // plain HTTP requests. Every browser shows the page in a viewport of the same size and
 // offers the same few calls.
 
-import {spawn} from 'node:child_process';
+import {execFileSync, spawn} from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
 import net from 'node:net';
@@ -13,6 +13,24 @@ import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 
 export const viewport = {width: 1280, height: 1024};
+
+export function center([x, y, width, height]) {
+    return [x + width / 2, y + height / 2];
+}
+
+// Plays the road through the desktop windows on a screen the size of the page (see
+// tools/webroad): returns where each window and control stands; the pictures of the
+// road's shots are left in `folder`.
+export function desktopRoad(webroad, programFolder, road, folder) {
+    fs.mkdirSync(folder, {recursive: true});
+    const screen = path.join(folder, 'screen.json');
+    fs.writeFileSync(screen, JSON.stringify({windowFrameMargins: false,
+        screens: [{name: 'page', x: 0, y: 0, ...viewport, logicalDpi: 96, logicalBaseDpi: 96, dpr: 1}]}));
+    fs.writeFileSync(path.join(folder, 'road.json'), JSON.stringify(road));
+    const out = execFileSync(webroad, [programFolder, path.join(folder, 'road.json'), folder], {
+        env: {...process.env, QT_QPA_PLATFORM: `offscreen:configfile=${screen}`}, timeout: 60000, stdio: ['ignore', 'pipe', 'pipe']});
+    return JSON.parse(out);
+}
 
 const types = {
     '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.json': 'application/json',
@@ -48,11 +66,13 @@ async function puppeteerBrowser(kind) {
         : {browser: 'firefox', executablePath: '/usr/bin/firefox-esr', userDataDir: profile, headless: true,
             extraPrefsFirefox: {'intl.locale.requested': 'de-DE', 'intl.accept_languages': 'de-DE'}});
     const page = await browser.newPage();
-    await page.setViewport(viewport);
+    // Chromium also plays as on a tablet, where a tap must be one click.
+    await page.setViewport({...viewport, hasTouch: kind === 'chromium'});
     return {
         name: kind, page,
         goto: url => page.goto(url),
         click: (x, y) => page.mouse.click(x, y),
+        tap: (x, y) => (kind === 'chromium' ? page.touchscreen.tap(x, y) : page.mouse.click(x, y)),
         key: name => page.keyboard.press(name),
         type: text => page.keyboard.type(text),
         screenshot: async () => Buffer.from(await page.screenshot()),
@@ -101,11 +121,13 @@ async function webkitBrowser() {
     const [innerWidth, innerHeight] = await run('() => [innerWidth, innerHeight]');
     await call('POST', `${at}/window/rect`, {width: 2 * viewport.width - innerWidth, height: 2 * viewport.height - innerHeight});
     const actions = list => call('POST', `${at}/actions`, {actions: list});
+    const click = (x, y) => actions([{type: 'pointer', id: 'mouse', parameters: {pointerType: 'mouse'}, actions: [
+        {type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport'}, {type: 'pointerDown', button: 0}, {type: 'pointerUp', button: 0}]}]);
     return {
         name: 'webkit',
         goto: url => call('POST', `${at}/url`, {url}),
-        click: (x, y) => actions([{type: 'pointer', id: 'mouse', parameters: {pointerType: 'mouse'}, actions: [
-            {type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport'}, {type: 'pointerDown', button: 0}, {type: 'pointerUp', button: 0}]}]),
+        click,
+        tap: click,
         key: name => actions([{type: 'key', id: 'keyboard', actions: [{type: 'keyDown', value: webdriverKeys[name]}, {type: 'keyUp', value: webdriverKeys[name]}]}]),
         type: text => actions([{type: 'key', id: 'keyboard', actions: [...text].flatMap(value => [{type: 'keyDown', value}, {type: 'keyUp', value}])}]),
         screenshot: async () => Buffer.from(await call('GET', `${at}/screenshot`), 'base64'),

@@ -8,14 +8,18 @@
 // Browsers: chromium (the whole road, the certificate and its printing), firefox and webkit
 // (the start and one whole game); webkit needs a display (xvfb-run).
 
-import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import {PNG} from 'pngjs';
-import {launch, serve, viewport} from './browsers.mjs';
 
 const [webFolder, webroad, programFolder, ...chosen] = process.argv.slice(2);
+if (!fs.existsSync(path.join(webFolder, 'index.html'))) {
+    console.log(`Skipped: no web build in ${webFolder} (bash scripts/web.sh writes it)`);
+    process.exit(77);
+}
+// Only now: the browsers' packages come with the web build's tools (npm ci).
+const {center, desktopRoad, launch, serve, viewport} = await import('./browsers.mjs');
 const browsers = chosen.length ? chosen : ['chromium', 'firefox', 'webkit'];
 const shots = process.env.ZORBEL_WEB_SHOTS;  // where to keep the page's screenshots, if anywhere
 
@@ -56,23 +60,7 @@ const certificate = [
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'zorbel-web-'));
 const failures = [];
 
-// The desktop windows on a screen the size of the page: where each control stands, and
-// the pictures of the moments the road compares.
-function desktopRoad(road) {
-    fs.writeFileSync(path.join(work, 'screen.json'), JSON.stringify({windowFrameMargins: false,
-        screens: [{name: 'page', x: 0, y: 0, ...viewport, logicalDpi: 96, logicalBaseDpi: 96, dpr: 1}]}));
-    fs.writeFileSync(path.join(work, 'road.json'), JSON.stringify(road));
-    const out = execFileSync(webroad, [programFolder, path.join(work, 'road.json'), path.join(work, 'desktop')], {
-        env: {...process.env, QT_QPA_PLATFORM: `offscreen:configfile=${path.join(work, 'screen.json')}`}, timeout: 60000,
-        stdio: ['ignore', 'pipe', 'inherit']});
-    return JSON.parse(out);
-}
-
-const places = desktopRoad([...game, ...certificate]);
-
-function center([x, y, width, height]) {
-    return [x + width / 2, y + height / 2];
-}
+const places = desktopRoad(webroad, programFolder, [...game, ...certificate], path.join(work, 'desktop'));
 
 function control(window, name) {
     const rect = places[window]?.controls[name];
@@ -149,7 +137,7 @@ async function playByTrying(browser, board, clicks) {
     const fresh = PNG.sync.read(await browser.screenshot());
     const freshLook = cardLook(fresh, cards[0]);
     let clicked = 0;
-    const click = async card => { ++clicked; await browser.click(...center(cards[card])); };
+    const click = async card => { ++clicked; await browser.tap(...center(cards[card])); };
     const look = (page, card) => cardLook(page, cards[card]);
 
     let marked = Math.min(...covered);

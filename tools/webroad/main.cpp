@@ -114,6 +114,8 @@ int main(int argc, char *argv[])
 
     FakeServices services;
     services.folder = arguments[1];
+    // The splash window shows the project's own version, not the fake's.
+    services.version = {WEBROAD_VERSION_MAJOR, WEBROAD_VERSION_MINOR, WEBROAD_VERSION_PATCH};
     Forms forms(services);
     forms.frmSplash().Show();
     QJsonObject windows;
