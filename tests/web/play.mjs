@@ -55,6 +55,7 @@ const certificate = [
     {window: 'frmDrucken', shot: 'drucken', tolerance: 0.02},
     {window: 'frmDrucken', click: 'cmdDruck'},
     {window: 'frmWeiter', shot: 'weiter-nach-druck', tolerance: 0.02},
+    {window: 'frmWeiter', click: 'cmdEnde'},
 ];
 
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'zorbel-web-'));
@@ -70,8 +71,8 @@ function control(window, name) {
 }
 
 // The share of the window's pixels that differ from the desktop's picture of it.
-function difference(page, window, picture) {
-    const [left, top, width, height] = places[window].client;
+function difference(page, window, picture, [left, top] = places[window].client) {
+    const [, , width, height] = places[window].client;
     const reference = PNG.sync.read(fs.readFileSync(path.join(work, 'desktop', `${picture}.png`)));
     let different = 0;
     for (let y = 0; y < height; ++y) {
@@ -85,19 +86,24 @@ function difference(page, window, picture) {
     return different / (width * height);
 }
 
-// Polls the page's screenshots until `test` holds; fails naming what it waited for.
-async function waitFor(browser, what, test, seconds = 10) {
-    const until = Date.now() + seconds * 1000;
-    let last;
+// Polls until `check` answers true; fails naming what it waited for and the last answer.
+async function until(what, check, seconds = 10) {
+    const end = Date.now() + seconds * 1000;
     for (;;) {
-        const page = PNG.sync.read(await browser.screenshot());
-        last = test(page);
-        if (last === true)
-            return page;
-        if (Date.now() > until)
-            throw new Error(`${browser.name}: waited ${seconds} s for ${what}${typeof last === 'string' ? ` (${last})` : ''}`);
+        const answer = await check();
+        if (answer === true)
+            return;
+        if (Date.now() > end)
+            throw new Error(`waited ${seconds} s for ${what}${typeof answer === 'string' ? ` (${answer})` : ''}`);
         await new Promise(resolve => setTimeout(resolve, 100));
     }
+}
+
+// Polls the page's screenshots until `test` holds for one, and returns it.
+async function waitFor(browser, what, test, seconds) {
+    let page;
+    await until(`${browser.name}: ${what}`, async () => test(page = PNG.sync.read(await browser.screenshot())), seconds);
+    return page;
 }
 
 function keepShot(browser, page, name) {
@@ -204,9 +210,15 @@ async function play(kind) {
     const browser = await launch(kind);
     try {
         if (kind === 'chromium') {
+            // What the page hands to the print dialog: the pictures it would print.
             await browser.page.evaluateOnNewDocument(() => {
                 window.zorbelPrinted = [];
-                window.print = () => window.zorbelPrinted.push(document.body.innerHTML.length);
+                window.print = () => window.zorbelPrinted.push([...document.images].filter(img => img.naturalWidth)
+                    .map(img => {
+                        const canvas = Object.assign(document.createElement('canvas'), {width: img.naturalWidth, height: img.naturalHeight});
+                        canvas.getContext('2d').drawImage(img, 0, 0);
+                        return canvas.toDataURL('image/png');
+                    }));
             });
             browser.page.on('request', request => server.requests.push(request.url()));
         }
@@ -215,8 +227,15 @@ async function play(kind) {
         if (kind === 'chromium') {
             await walk(browser, certificate);
             const printed = await browser.run(() => window.zorbelPrinted);
-            if (printed.length !== 1)
-                throw new Error(`chromium: "Drucken" called window.print ${printed.length} times`);
+            if (printed.length !== 1 || printed[0].length !== 1)
+                throw new Error(`chromium: "Drucken" called window.print ${printed.length} times, with ${printed.map(p => p.length)} pictures`);
+            const page = PNG.sync.read(Buffer.from(printed[0][0].split(',')[1], 'base64'));
+            const share = difference(page, 'frmUrkunde', 'urkunde', [0, 0]);
+            console.log(`chromium: the printed page is ${page.width} x ${page.height}; ${(share * 100).toFixed(1)} % differ from the desktop's certificate`);
+            if (share > 0.03)
+                throw new Error('chromium: the printed page is not the certificate');
+            await until('chromium: the page to say after "Spiel beenden!" that Zorbel has ended',
+                async () => /beendet/.test(await browser.run(() => document.body.innerText)) || 'it does not');
             const foreign = server.requests.filter(url => /^(https?|wss?):/.test(url) && !url.startsWith(`${server.origin}/`));
             if (foreign.length)
                 throw new Error(`chromium: the page asked for what is not its own: ${foreign.join(' ')}`);
