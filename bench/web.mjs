@@ -14,7 +14,7 @@ import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
 import {PNG} from 'pngjs';
-import {center, desktopRoad, launch, serve} from '../tests/web/browsers.mjs';
+import {center, desktopRoad, launch, serve} from '../tools/web/browsers.mjs';
 
 const [webFolder, webroad, programFolder] = process.argv.slice(2);
 const loads = 5;

@@ -19,7 +19,7 @@ if (!fs.existsSync(path.join(webFolder, 'index.html'))) {
     process.exit(77);
 }
 // Only now: the browsers' packages come with the web build's tools (npm ci).
-const {center, desktopRoad, launch, serve, viewport} = await import('./browsers.mjs');
+const {center, desktopRoad, launch, serve, viewport} = await import('../../tools/web/browsers.mjs');
 const browsers = chosen.length ? chosen : ['chromium', 'firefox', 'webkit'];
 const shots = process.env.ZORBEL_WEB_SHOTS;  // where to keep the page's screenshots, if anywhere
 
@@ -132,6 +132,19 @@ function middle(page) {
     return Buffer.from(page.data.subarray((y * page.width + x - 20) * 4, (y * page.width + x + 20) * 4)).toString('hex');
 }
 
+// The rectangle in which two screenshots differ.
+function changed(before, after) {
+    const box = [Infinity, Infinity, -1, -1];
+    for (let y = 0; y < after.height; ++y) {
+        for (let x = 0; x < after.width; ++x) {
+            const i = (y * after.width + x) * 4;
+            if (before.data.readUInt32BE(i) !== after.data.readUInt32BE(i))
+                box.splice(0, 4, Math.min(box[0], x), Math.min(box[1], y), Math.max(box[2], x), Math.max(box[3], y));
+        }
+    }
+    return box;
+}
+
 // Finds the pairs by trying: the marked card against each card not yet tried with it.
 // A wrong pair must bring the box, which holds the board until it is dismissed: only then
 // does the mark move to the card clicked last. Pads the game to `clicks` clicks on the
@@ -140,38 +153,42 @@ async function playByTrying(browser, board, clicks) {
     const cards = Object.keys(places[board].controls).filter(name => name.startsWith('cmdaufgabe(')).map(name => control(board, name));
     const covered = new Set(cards.keys());
     const differs = cards.map(() => new Set());
-    const fresh = PNG.sync.read(await browser.screenshot());
-    const freshLook = cardLook(fresh, cards[0]);
+    let page = PNG.sync.read(await browser.screenshot());
+    const freshLook = cardLook(page, cards[0]);
+    let markedLook;
     let clicked = 0;
     const click = async card => { ++clicked; await browser.tap(...center(cards[card])); };
-    const look = (page, card) => cardLook(page, cards[card]);
+    const look = (p, card) => cardLook(p, cards[card]);
+    const gone = (p, card) => ![freshLook, markedLook].includes(look(p, card));
+    const mark = async card => {
+        await click(card);
+        page = await waitFor(browser, `card ${card} to turn the marked colour`, p => markedLook ? look(p, card) === markedLook : look(p, card) !== freshLook);
+        markedLook = look(page, card);
+        return card;
+    };
 
-    let marked = Math.min(...covered);
-    await click(marked);
-    let page = await waitFor(browser, `card ${marked} to turn the marked colour`, p => look(p, marked) !== freshLook);
-    const markedLook = look(page, marked);
+    let marked = await mark(0);
     while (covered.size) {
         const partner = [...covered].find(card => card !== marked && !differs[marked].has(card));
         if (partner === undefined)
             throw new Error(`${browser.name}: card ${marked} matches none of the cards left`);
-        const last = covered.size === 2;
-        for (; last && clicked + 1 < clicks; await click(marked));
-        const before = middle(page);
+        for (; covered.size === 2 && clicked + 1 < clicks; await click(marked));
+        const before = page;
         await click(partner);
         page = await waitFor(browser, `card ${partner} against ${marked}: both gone, or a message box`,
-            p => (look(p, marked) === 'picture' && look(p, partner) === 'picture') || middle(p) !== before);
-        if (look(page, marked) === 'picture' && look(page, partner) === 'picture') {
+            p => (gone(p, marked) && gone(p, partner)) || middle(p) !== middle(before));
+        if (gone(page, marked) && gone(page, partner)) {
             covered.delete(marked);
             covered.delete(partner);
-            if (covered.size) {
-                marked = Math.min(...covered);
-                await click(marked);
-                page = await waitFor(browser, `card ${marked} to turn the marked colour`, p => look(p, marked) === markedLook);
-            }
+            if (covered.size)
+                marked = await mark(Math.min(...covered));
             continue;
         }
-        if (look(page, partner) !== freshLook)
-            throw new Error(`${browser.name}: card ${partner} changed while "Leider falsch!" was to hold the board`);
+        // The box must hold the board: the cards outside it keep their colours until it is dismissed.
+        const [left, top, right, bottom] = changed(before, page);
+        const hidden = card => cards[card][0] + 11 >= left && cards[card][0] + 6 <= right && cards[card][1] + 11 >= top && cards[card][1] + 6 <= bottom;
+        if ((!hidden(partner) && look(page, partner) !== freshLook) || (!hidden(marked) && look(page, marked) !== markedLook))
+            throw new Error(`${browser.name}: cards ${marked} and ${partner} changed while "Leider falsch!" was to hold the board`);
         keepShot(browser, page, 'falsch');
         differs[marked].add(partner);
         differs[partner].add(marked);

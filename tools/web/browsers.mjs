@@ -1,8 +1,9 @@
-// The browsers the tests and the benchmark drive, each Debian's own: Chromium over the
-// DevTools protocol and Firefox over WebDriver BiDi through puppeteer, and WebKitGTK's
-// MiniBrowser through WebKitWebDriver, which speaks only classic WebDriver, with a few
-// plain HTTP requests. Every browser shows the page in a viewport of the same size and
-// offers the same few calls.
+// Serves the web build on localhost and drives Debian's browsers, for the browser tests and
+// the benchmark: Chromium over the DevTools protocol and Firefox over WebDriver BiDi through
+// puppeteer, and WebKitGTK's MiniBrowser through WebKitWebDriver, which speaks only classic
+// WebDriver, with a few plain HTTP requests. Every browser shows the page in a viewport of
+// the same size and offers the same few calls. Also runs tools/webroad, which tells where
+// the desktop program puts each window and control on a screen of that size.
 
 import {execFileSync, spawn} from 'node:child_process';
 import fs from 'node:fs';
