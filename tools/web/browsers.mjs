@@ -65,7 +65,8 @@ async function puppeteerBrowser(kind) {
     const browser = await puppeteer.launch(kind === 'chromium'
         ? {browser: 'chrome', executablePath: '/usr/bin/chromium', args: chromiumArgs, userDataDir: profile, headless: true}
         : {browser: 'firefox', executablePath: '/usr/bin/firefox-esr', userDataDir: profile, headless: true,
-            extraPrefsFirefox: {'intl.locale.requested': 'de-DE', 'intl.accept_languages': 'de-DE'}});
+            // Headless, Firefox offers WebGL, on which the page draws, only when asked to.
+            extraPrefsFirefox: {'webgl.force-enabled': true, 'intl.locale.requested': 'de-DE', 'intl.accept_languages': 'de-DE'}});
     const page = await browser.newPage();
     // Chromium also plays as on a tablet, where a tap must be one click.
     await page.setViewport({...viewport, hasTouch: kind === 'chromium'});
