@@ -21,7 +21,7 @@ const loads = 5;
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'zorbel-bench-'));
 const road = [
     {window: 'frmSplash', shot: 'splash'},
-    {window: 'frmSplash', click: ''},
+    {window: 'frmSplash', click: 'lblTitel'},
     {window: 'frmAuswahl', shot: 'auswahl-leer'},
     {window: 'frmAuswahl', click: 'optKlasse(2)'},
     {window: 'frmAuswahl', click: 'chkRechenart(0)'},
@@ -113,7 +113,7 @@ async function load(server) {
         await page.goto(`${server.origin}/`);
         const splash = await frameWhere(page, probes('frmSplash', 'splash'), 0, 'the splash window');
         const control = name => places.frmAuswahl.controls[name];
-        await page.mouse.click(...center(places.frmSplash.client));
+        await page.mouse.click(...center(places.frmSplash.controls.lblTitel));
         await frameWhere(page, probes('frmAuswahl', 'auswahl-leer'), 0, 'the selection window');
         for (const name of ['optKlasse(2)', 'chkRechenart(0)', 'optLevel(2)'])
             await page.mouse.click(...center(control(name)));

@@ -30,7 +30,7 @@ const channelSlack = 8;
 const game = [
     // The first wait includes loading and compiling the program.
     {window: 'frmSplash', shot: 'splash', tolerance: 0.05, seconds: 60},
-    {window: 'frmSplash', click: ''},
+    {window: 'frmSplash', click: 'lblTitel'},
     {window: 'frmAuswahl', type: 'txtVorname', text: 'Lena'},
     {window: 'frmAuswahl', type: 'txtName', text: 'Sommer'},
     {window: 'frmAuswahl', click: 'optKlasse(0)'},
@@ -103,7 +103,12 @@ async function until(what, check, seconds = 10) {
 // Polls the page's screenshots until `test` holds for one, and returns it.
 async function waitFor(browser, what, test, seconds) {
     let page;
-    await until(`${browser.name}: ${what}`, async () => test(page = PNG.sync.read(await browser.screenshot())), seconds);
+    try {
+        await until(`${browser.name}: ${what}`, async () => test(page = PNG.sync.read(await browser.screenshot())), seconds);
+    } catch (error) {
+        keepShot(browser, page, 'fehler');
+        throw error;
+    }
     return page;
 }
 
@@ -127,23 +132,18 @@ function cardLook(page, rect) {
     return colours.size === 1 ? [...colours][0] : 'picture';
 }
 
-// The page's middle, where a message box stands over the board.
-function middle(page) {
-    const [x, y] = [viewport.width / 2, viewport.height / 2];
-    return Buffer.from(page.data.subarray((y * page.width + x - 20) * 4, (y * page.width + x + 20) * 4)).toString('hex');
-}
-
-// The rectangle in which two screenshots differ.
-function changed(before, after) {
+// The rectangle in which two screenshots differ outside the given rectangles, or null.
+function changedOutside(before, after, rects) {
     const box = [Infinity, Infinity, -1, -1];
+    const inside = (x, y) => rects.some(([left, top, width, height]) => x >= left && x < left + width && y >= top && y < top + height);
     for (let y = 0; y < after.height; ++y) {
         for (let x = 0; x < after.width; ++x) {
             const i = (y * after.width + x) * 4;
-            if (before.data.readUInt32BE(i) !== after.data.readUInt32BE(i))
+            if (before.data.readUInt32BE(i) !== after.data.readUInt32BE(i) && !inside(x, y))
                 box.splice(0, 4, Math.min(box[0], x), Math.min(box[1], y), Math.max(box[2], x), Math.max(box[3], y));
         }
     }
-    return box;
+    return box[2] < 0 ? null : box;
 }
 
 // Finds the pairs by trying: the marked card against each card not yet tried with it.
@@ -175,9 +175,11 @@ async function playByTrying(browser, board, clicks) {
             throw new Error(`${browser.name}: card ${marked} matches none of the cards left`);
         for (; covered.size === 2 && clicked + 1 < clicks; await click(marked));
         const before = page;
+        const pair = [cards[marked], cards[partner]];
+        let box;
         await click(partner);
         page = await waitFor(browser, `card ${partner} against ${marked}: both gone, or a message box`,
-            p => (gone(p, marked) && gone(p, partner)) || middle(p) !== middle(before));
+            p => (gone(p, marked) && gone(p, partner)) || (box = changedOutside(before, p, pair)) !== null);
         if (gone(page, marked) && gone(page, partner)) {
             covered.delete(marked);
             covered.delete(partner);
@@ -185,17 +187,17 @@ async function playByTrying(browser, board, clicks) {
                 marked = await mark(Math.min(...covered));
             continue;
         }
-        // The box must hold the board: the cards outside it keep their colours until it is dismissed.
-        const [left, top, right, bottom] = changed(before, page);
-        const hidden = card => cards[card][0] + 11 >= left && cards[card][0] + 6 <= right && cards[card][1] + 11 >= top && cards[card][1] + 6 <= bottom;
-        if ((!hidden(partner) && look(page, partner) !== freshLook) || (!hidden(marked) && look(page, marked) !== markedLook))
-            throw new Error(`${browser.name}: cards ${marked} and ${partner} changed while "Leider falsch!" was to hold the board`);
+        // The box holds the click: the marked card keeps its colour until the box is dismissed.
+        const [left, top, right, bottom] = box;
+        const [x, y] = cards[marked];
+        if (!(x + 11 >= left && x + 6 <= right && y + 11 >= top && y + 6 <= bottom) && look(page, marked) !== markedLook)
+            throw new Error(`${browser.name}: card ${marked} lost its mark while "Leider falsch!" was to hold the click`);
         keepShot(browser, page, 'falsch');
         differs[marked].add(partner);
         differs[partner].add(marked);
         await browser.key('Enter');
-        page = await waitFor(browser, `card ${partner} marked and ${marked} back after the box`,
-            p => look(p, partner) === markedLook && look(p, marked) === freshLook);
+        page = await waitFor(browser, `the box gone, card ${partner} marked and ${marked} back`,
+            p => look(p, partner) === markedLook && look(p, marked) === freshLook && !changedOutside(before, p, pair));
         marked = partner;
     }
     keepShot(browser, page, 'punkte');
@@ -205,7 +207,6 @@ async function playByTrying(browser, board, clicks) {
 
 async function walk(browser, road) {
     for (const step of road) {
-        const [x, y] = step.click === '' ? center(places[step.window].client) : step.click ? center(control(step.window, step.click)) : [];
         if (step.shot) {
             let share = 1;
             const page = await waitFor(browser, `${step.window} to look like the desktop's within ${step.tolerance}`,
@@ -218,7 +219,7 @@ async function walk(browser, road) {
             await browser.click(...center(control(step.window, step.type)));
             await browser.type(step.text);
         } else {
-            await browser.click(x, y);
+            await browser.click(...center(control(step.window, step.click)));
         }
     }
 }
