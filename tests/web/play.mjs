@@ -71,44 +71,32 @@ function control(window, name) {
     return rect;
 }
 
-// The share of the window's pixels that differ from the desktop's picture of it.
-function difference(page, window, picture) {
-    const [left, top, width, height] = places[window].client;
+// The share of the rectangle's pixels that differ from the desktop's picture, stretched over it.
+function difference(page, [left, top, width, height], picture, slack = channelSlack) {
     const reference = PNG.sync.read(fs.readFileSync(path.join(work, 'desktop', `${picture}.png`)));
     let different = 0;
     for (let y = 0; y < height; ++y) {
         for (let x = 0; x < width; ++x) {
             const a = ((top + y) * page.width + left + x) * 4;
-            const b = (y * reference.width + x) * 4;
-            if ([0, 1, 2].some(c => Math.abs(page.data[a + c] - reference.data[b + c]) > channelSlack))
+            const b = (Math.floor(y * reference.height / height) * reference.width + Math.floor(x * reference.width / width)) * 4;
+            if ([0, 1, 2].some(c => Math.abs(page.data[a + c] - reference.data[b + c]) > slack))
                 ++different;
         }
     }
     return different / (width * height);
 }
 
-// The share of the printed certificate's pixels that differ from the desktop's picture,
-// scaled to where the page puts it: within the bounds of what is not white paper.
-function printedDifference(page, picture) {
-    const reference = PNG.sync.read(fs.readFileSync(path.join(work, 'desktop', `${picture}.png`)));
-    const bounds = [Infinity, Infinity, -1, -1];
+// The smallest rectangle, as left, top, width, height, holding every pixel at whose x, y and
+// offset `test` holds; null if none does.
+function bounds(page, test) {
+    const box = [Infinity, Infinity, -1, -1];
     for (let y = 0; y < page.height; ++y) {
         for (let x = 0; x < page.width; ++x) {
-            if ([0, 1, 2].some(c => page.data[(y * page.width + x) * 4 + c] < 250))
-                bounds.splice(0, 4, Math.min(bounds[0], x), Math.min(bounds[1], y), Math.max(bounds[2], x), Math.max(bounds[3], y));
+            if (test(x, y, (y * page.width + x) * 4))
+                box.splice(0, 4, Math.min(box[0], x), Math.min(box[1], y), Math.max(box[2], x), Math.max(box[3], y));
         }
     }
-    const [width, height] = [bounds[2] - bounds[0] + 1, bounds[3] - bounds[1] + 1];
-    let different = 0;
-    for (let y = 0; y < height; ++y) {
-        for (let x = 0; x < width; ++x) {
-            const a = ((bounds[1] + y) * page.width + bounds[0] + x) * 4;
-            const b = (Math.floor(y * reference.height / height) * reference.width + Math.floor(x * reference.width / width)) * 4;
-            if ([0, 1, 2].some(c => Math.abs(page.data[a + c] - reference.data[b + c]) > 96))
-                ++different;
-        }
-    }
-    return width > 0 ? different / (width * height) : 1;
+    return box[2] < 0 ? null : [box[0], box[1], box[2] - box[0] + 1, box[3] - box[1] + 1];
 }
 
 // Polls until `check` answers true; fails naming what it waited for and the last answer.
@@ -145,10 +133,12 @@ function keepShot(browser, page, name) {
 
 // A card is told by the colour of a small square inside its top-left corner: the colour
 // of a fresh card, the colour the first click gives it, or the picture once it is gone.
+const corner = ([x, y]) => [x + 6, y + 6];
 function cardLook(page, rect) {
+    const [left, top] = corner(rect);
     const colours = new Set();
-    for (let y = rect[1] + 6; y < rect[1] + 12; ++y) {
-        for (let x = rect[0] + 6; x < rect[0] + 12; ++x) {
+    for (let y = top; y < top + 6; ++y) {
+        for (let x = left; x < left + 6; ++x) {
             const i = (y * page.width + x) * 4;
             colours.add(`${page.data[i]},${page.data[i + 1]},${page.data[i + 2]}`);
         }
@@ -156,18 +146,10 @@ function cardLook(page, rect) {
     return colours.size === 1 ? [...colours][0] : 'picture';
 }
 
-// The rectangle in which two screenshots differ outside the given rectangles, or null.
+// Where two screenshots differ outside the given rectangles, or null.
 function changedOutside(before, after, rects) {
-    const box = [Infinity, Infinity, -1, -1];
     const inside = (x, y) => rects.some(([left, top, width, height]) => x >= left && x < left + width && y >= top && y < top + height);
-    for (let y = 0; y < after.height; ++y) {
-        for (let x = 0; x < after.width; ++x) {
-            const i = (y * after.width + x) * 4;
-            if (before.data.readUInt32BE(i) !== after.data.readUInt32BE(i) && !inside(x, y))
-                box.splice(0, 4, Math.min(box[0], x), Math.min(box[1], y), Math.max(box[2], x), Math.max(box[3], y));
-        }
-    }
-    return box[2] < 0 ? null : box;
+    return bounds(after, (x, y, i) => before.data.readUInt32BE(i) !== after.data.readUInt32BE(i) && !inside(x, y));
 }
 
 // Finds the pairs by trying: the marked card against each card not yet tried with it.
@@ -212,9 +194,9 @@ async function playByTrying(browser, board, clicks) {
             continue;
         }
         // The box holds the click: the marked card keeps its colour until the box is dismissed.
-        const [left, top, right, bottom] = box;
-        const [x, y] = cards[marked];
-        if (!(x + 11 >= left && x + 6 <= right && y + 11 >= top && y + 6 <= bottom) && look(page, marked) !== markedLook)
+        const [a, b, w, h] = box;
+        const [x, y] = corner(cards[marked]);
+        if (!(a < x + 6 && x < a + w && b < y + 6 && y < b + h) && look(page, marked) !== markedLook)
             throw new Error(`${browser.name}: card ${marked} lost its mark while "Leider falsch!" was to hold the click`);
         keepShot(browser, page, 'falsch');
         differs[marked].add(partner);
@@ -234,7 +216,7 @@ async function walk(browser, road) {
         if (step.shot) {
             let share = 1;
             const page = await waitFor(browser, `${step.window} to look like the desktop's within ${step.tolerance}`,
-                p => (share = difference(p, step.window, step.shot)) <= step.tolerance || `${(share * 100).toFixed(1)} % differ`, step.seconds);
+                p => (share = difference(p, places[step.window].client, step.shot)) <= step.tolerance || `${(share * 100).toFixed(1)} % differ`, step.seconds);
             console.log(`${browser.name}: ${step.shot}: ${(share * 100).toFixed(1)} % of the window differ from the desktop's`);
             keepShot(browser, page, step.shot);
         } else if (step.play) {
@@ -273,7 +255,8 @@ async function play(kind) {
             if (printed.length !== 1 || printed[0].length !== 1)
                 throw new Error(`chromium: "Drucken" called window.print ${printed.length} times, with ${printed.map(p => p.length)} pictures`);
             const page = PNG.sync.read(Buffer.from(printed[0][0].split(',')[1], 'base64'));
-            const share = printedDifference(page, 'urkunde');
+            // Stretched and smoothed onto the paper, the certificate is compared more loosely.
+            const share = difference(page, bounds(page, (x, y, i) => [0, 1, 2].some(c => page.data[i + c] < 250)), 'urkunde', 96);
             console.log(`chromium: the printed page is ${page.width} x ${page.height}; ${(share * 100).toFixed(1)} % differ from the desktop's certificate`);
             const sheets = (await browser.page.pdf({printBackground: true})).toString('latin1').match(/\/Type\s*\/Page\b(?!s)/g);
             if (share > 0.1 || sheets?.length !== 1)
