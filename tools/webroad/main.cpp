@@ -17,6 +17,7 @@
 #include "forms.h"
 #include "frmsplash.h"
 #include "player.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QDir>
@@ -114,7 +115,7 @@ int main(int argc, char *argv[])
     FakeServices services;
     services.folder = arguments[1];
     // The splash window shows the project's own version, not the fake's.
-    services.version = {WEBROAD_VERSION_MAJOR, WEBROAD_VERSION_MINOR, WEBROAD_VERSION_PATCH};
+    services.version = {ZORBEL_VERSION_MAJOR, ZORBEL_VERSION_MINOR, ZORBEL_VERSION_REVISION};
     Forms forms(services);
     forms.frmSplash().Show();
     QJsonObject windows;
