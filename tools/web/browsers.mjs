@@ -58,7 +58,7 @@ export async function serve(folder) {
 }
 
 const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-    '--disable-sync', '--no-first-run', '--disable-extensions', '--lang=de-DE'];
+    '--disable-sync', '--no-first-run', '--disable-extensions', '--lang=de-DE', '--accept-lang=de-DE'];
 
 async function puppeteerBrowser(kind) {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'zorbel-profile-'));

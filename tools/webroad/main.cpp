@@ -10,6 +10,9 @@
 //   {"window": "frm3x4", "play": 24}                     every pair found, by the cards' results,
 //                                                        in at least 24 clicks
 //   {"window": "frmUrkunde", "shot": "urkunde"}          the window saved as urkunde.png
+//   {"window": "frmDrucken", "click": "cmdDruck", "paper": [1122, 1636]}
+//                                                        a printer with this printable area
+//   {"printed": "seite"}                                 the last printed page as seite.png
 // It prints, as JSON, each program window that was visible at some step, with its client
 // area and its named controls as x, y, width, height in screen pixels.
 
@@ -26,6 +29,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTest>
 
 #include <algorithm>
@@ -58,8 +62,27 @@ void notePlaces(QJsonObject &windows)
     }
 }
 
-QString runStep(const QJsonObject &step, const QDir &out)
+// The page as the printer receives it: the picture drawn into its place on white paper.
+QImage pageOf(const FakeServices::PrintedPage &printed)
 {
+    QImage page(printed.printable.size().toSize(), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(printed.target.translated(-printed.printable.topLeft()), printed.image);
+    return page;
+}
+
+QString runStep(const QJsonObject &step, FakeServices &services, const QDir &out)
+{
+    if (step.contains("printed")) {
+        const QString path = out.filePath(step.value("printed").toString() + QStringLiteral(".png"));
+        return !services.printed.isEmpty() && pageOf(services.printed.last()).save(path) ? QString() : QStringLiteral("nothing printed to ") + path;
+    }
+    if (step.contains("paper")) {
+        const QJsonArray paper = step.value("paper").toArray();
+        services.printableArea = QRectF(0, 0, paper.at(0).toDouble(), paper.at(1).toDouble());
+    }
     const QString name = step.value("window").toString();
     QWidget *window = Player::visibleWindow(name);
     if (!window)
@@ -88,6 +111,8 @@ QString runStep(const QJsonObject &step, const QDir &out)
         return {};
     }
     if (step.contains("shot")) {
+        // Pending activations first, so that the window shows its focus as on screen.
+        QCoreApplication::processEvents();
         const QString path = out.filePath(step.value("shot").toString() + QStringLiteral(".png"));
         return window->grab().save(path) ? QString() : path + QStringLiteral(" cannot be written");
     }
@@ -121,7 +146,7 @@ int main(int argc, char *argv[])
     QJsonObject windows;
     for (const QJsonValue &step : road) {
         notePlaces(windows);
-        const QString failure = runStep(step.toObject(), out);
+        const QString failure = runStep(step.toObject(), services, out);
         if (!failure.isEmpty()) {
             std::fprintf(stderr, "%s\n", qPrintable(failure));
             return 1;
