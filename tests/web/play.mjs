@@ -124,6 +124,12 @@ async function until(what, check, seconds = 10) {
     }
 }
 
+// The page once two screenshots in a row are the same, so that a later change is news.
+async function settled(browser) {
+    let last = Buffer.alloc(0);
+    return waitFor(browser, 'the page to stand still', p => last.equals(p.data) || ((last = Buffer.from(p.data)), false), 5);
+}
+
 // Polls the page's screenshots until `test` holds for one, and returns it.
 async function waitFor(browser, what, test, seconds) {
     let page;
@@ -182,7 +188,8 @@ async function playByTrying(browser, board, clicks) {
     const gone = (p, card) => ![freshLook, markedLook].includes(look(p, card));
     const mark = async card => {
         await click(card);
-        page = await waitFor(browser, `card ${card} to turn the marked colour`, p => markedLook ? look(p, card) === markedLook : look(p, card) !== freshLook);
+        await waitFor(browser, `card ${card} to turn the marked colour`, p => markedLook ? look(p, card) === markedLook : look(p, card) !== freshLook);
+        page = await settled(browser);
         markedLook = look(page, card);
         return card;
     };
@@ -215,8 +222,9 @@ async function playByTrying(browser, board, clicks) {
         differs[marked].add(partner);
         differs[partner].add(marked);
         await browser.key('Enter');
-        page = await waitFor(browser, `the box gone, card ${partner} marked and ${marked} back`,
+        await waitFor(browser, `the box gone, card ${partner} marked and ${marked} back`,
             p => look(p, partner) === markedLook && look(p, marked) === freshLook && !changedOutside(before, p, pair, box));
+        page = await settled(browser);
         marked = partner;
     }
     keepShot(browser, page, 'punkte');
