@@ -149,9 +149,10 @@ function keepShot(browser, page, name) {
     }
 }
 
-// A card is told by the colour of a small square inside its top-left corner: the colour
-// of a fresh card, the colour the first click gives it, or the picture once it is gone.
-const corner = ([x, y]) => [x + 6, y + 6];
+// A card is told by the colour of a small square inside its top-left corner, clear of its
+// caption and its focus frame: the colour of a fresh card, the colour the first click gives
+// it, or the picture once it is gone.
+const corner = ([x, y]) => [x + 12, y + 12];
 function cardLook(page, rect) {
     const [left, top] = corner(rect);
     const colours = new Set();
@@ -170,6 +171,10 @@ const inside = (x, y, rects) => rects.some(([left, top, width, height]) => x >= 
 function changedOutside(before, after, rects, area = [0, 0, after.width, after.height]) {
     return bounds(after, (x, y, i) => before.data.readUInt32BE(i) !== after.data.readUInt32BE(i) && inside(x, y, [area]) && !inside(x, y, rects));
 }
+
+// A change wider than a card is no card's own repaint (its colour, its focus): it is a box
+// standing over the board.
+const wider = (change, card) => change !== null && change[2] > card[2];
 
 // Finds the pairs by trying: the marked card against each card not yet tried with it.
 // A wrong pair must bring the box, which holds the board until it is dismissed: only then
@@ -205,8 +210,9 @@ async function playByTrying(browser, board, clicks) {
         let box;
         await click(partner);
         page = await waitFor(browser, `card ${partner} against ${marked}: both gone, or a message box`,
-            p => (gone(p, marked) && gone(p, partner)) || (box = changedOutside(before, p, pair)) !== null);
-        if (gone(page, marked) && gone(page, partner)) {
+            p => wider((box = changedOutside(before, p, pair, places[board].client)), cards[0]) || (gone(p, marked) && gone(p, partner)));
+        // The last pair brings the points instead.
+        if (!wider(box, cards[0]) || covered.size === 2) {
             covered.delete(marked);
             covered.delete(partner);
             if (covered.size)
