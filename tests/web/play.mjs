@@ -54,7 +54,7 @@ const certificate = [
     {window: 'frmAuswahl', type: 'txtName', text: 'TrubelWankerhofMeiselbachNorg'},
     {window: 'frmAuswahl', click: 'cmdEnde'},
     // The date is today's in the browser, the desktop's is fixed.
-    {window: 'frmUrkunde', shot: 'urkunde', tolerance: 0.03},
+    {window: 'frmUrkunde', shot: 'urkunde', tolerance: 0.03, framed: true},
     {window: 'frmDrucken', shot: 'drucken', tolerance: 0.02},
     {window: 'frmDrucken', click: 'cmdDruck'},
     {window: 'frmWeiter', shot: 'weiter-nach-druck', tolerance: 0.02},
@@ -91,11 +91,34 @@ function difference(page, [left, top, width, height], picture, slack = channelSl
 }
 
 // The control of the window that differs most from the desktop's, with its share.
-function worstControl(page, window, picture) {
+function worstControl(page, window, picture, [dx, dy]) {
     const [left, top] = places[window].client;
     return Object.entries(places[window].controls).filter(([, [, , width, height]]) => width && height)
-        .map(([name, [x, y, width, height]]) => [name, difference(page, [x, y, width, height], picture, channelSlack, [x - left, y - top, width, height])])
+        .map(([name, [x, y, width, height]]) => [name, difference(page, [x + dx, y + dy, width, height], picture, channelSlack, [x - left, y - top, width, height])])
         .reduce((worst, next) => (next[1] > worst[1] ? next : worst), ['', 0]);
+}
+
+// Where the page shows a window that opens at a fixed place: a page keeps the window's title
+// bar on the page, so it may stand lower and to the right by its frame. The offset at which
+// every eighth pixel differs least.
+function frameOffset(page, window, picture) {
+    const [left, top, width, height] = places[window].client;
+    const reference = PNG.sync.read(fs.readFileSync(path.join(work, 'desktop', `${picture}.png`)));
+    let best = [Infinity, 0, 0];
+    for (let dy = 0; dy <= 40; ++dy) {
+        for (let dx = 0; dx <= 10; ++dx) {
+            let different = 0;
+            for (let y = 0; y < height; y += 8) {
+                for (let x = 0; x < width; x += 8) {
+                    const a = ((top + dy + y) * page.width + left + dx + x) * 4;
+                    const b = (y * reference.width + x) * 4;
+                    different += [0, 1, 2].some(c => Math.abs(page.data[a + c] - reference.data[b + c]) > channelSlack);
+                }
+            }
+            best = different < best[0] ? [different, dx, dy] : best;
+        }
+    }
+    return best.slice(1);
 }
 
 // The smallest rectangle, as left, top, width, height, holding every pixel at whose x, y and
@@ -248,8 +271,10 @@ async function walk(browser, road) {
             let share = 1;
             let worst = ['', 0];
             const page = await waitFor(browser, `${step.window} to look like the desktop's within ${step.tolerance}`, p => {
-                share = difference(p, places[step.window].client, step.shot);
-                worst = step.captions ? worst : worstControl(p, step.window, step.shot);
+                const [dx, dy] = step.framed ? frameOffset(p, step.window, step.shot) : [0, 0];
+                const [left, top, width, height] = places[step.window].client;
+                share = difference(p, [left + dx, top + dy, width, height], step.shot);
+                worst = step.captions ? worst : worstControl(p, step.window, step.shot, [dx, dy]);
                 if (share > step.tolerance || worst[1] > controlTolerance)
                     return `${(share * 100).toFixed(1)} % differ, ${worst[0]} ${(worst[1] * 100).toFixed(1)} %`;
                 browser.background ??= farCorner(p);
