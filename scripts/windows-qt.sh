@@ -4,16 +4,11 @@
 # reuses it. Sourced by windows.sh and test.sh; WINDOWS_QT_DIR may be set by the caller.
 set -euo pipefail
 
-ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 WINDOWS_QT_DIR="${WINDOWS_QT_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/zorbel/windows-qt}"
 WINDOWS_QT_PREFIX="$WINDOWS_QT_DIR/install"
+source "$(dirname "${BASH_SOURCE[0]}")/qt-source.sh"
 WINDOWS_TOOLCHAIN="$ROOT/cmake/mingw-w64-x86_64.cmake"
-source "$ROOT/scripts/packages.sh"
 
-# The host's Qt, whose moc, rcc and uic the cross build uses and whose version it builds.
-install_missing_packages g++ qt6-base-dev
-host_qt_version="$(dpkg-query -W -f='${source:Version}' qt6-base-dev)"
-multiarch="$(gcc -print-multiarch)"
 # The cross compiler and the tools for Windows headers and resources.
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools cmake ninja-build)
 
@@ -46,33 +41,11 @@ QT_CONFIGURE_ARGS=(
     -DFEATURE_printsupport=ON
     -DFEATURE_testlib=ON
 )
-# The stamp holds what the install was made from, so a change of version or options
-# builds again instead of reusing a Qt that no longer fits.
 qt_recipe="qt6-base $host_qt_version ${QT_CONFIGURE_ARGS[*]}"
 qt_stamp="$WINDOWS_QT_PREFIX/.zorbel-complete"
 
 windows_qt_ready() {
-    [ -f "$qt_stamp" ] && [ "$(cat "$qt_stamp")" = "$qt_recipe" ]
-}
-
-# The source package of the same version as the host tools, with a deb-src line for
-# Debian's main archive added when apt has none.
-fetch_qt_source() {
-    local sudo="" codename
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    if ! apt-get source --print-uris "qt6-base=$host_qt_version" >/dev/null 2>&1; then
-        codename="$(. /etc/os-release && echo "$VERSION_CODENAME")"
-        printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s %s-updates\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-            "$codename" "$codename" | $sudo tee /etc/apt/sources.list.d/zorbel-deb-src.sources >/dev/null
-        $sudo apt-get update -qq
-    fi
-    rm -rf "$WINDOWS_QT_DIR/source"
-    mkdir -p "$WINDOWS_QT_DIR/source"
-    (cd "$WINDOWS_QT_DIR/source" && apt-get source -qq "qt6-base=$host_qt_version")
-}
-
-qt_source() {
-    find "$WINDOWS_QT_DIR/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*'
+    qt_install_ready "$qt_stamp" "$qt_recipe"
 }
 
 # The licence texts that go with every copy of the libraries, and where their source is.
@@ -100,12 +73,11 @@ install_qt_notices() {
 build_windows_qt() {
     local build="$WINDOWS_QT_DIR/build"
     windows_qt_ready && return 0
-    # dpkg-dev unpacks the source package.
-    install_missing_packages "${WINDOWS_BUILD_PACKAGES[@]}" dpkg-dev dos2unix
+    install_missing_packages "${WINDOWS_BUILD_PACKAGES[@]}" dos2unix
     echo "Building Qt for Windows into $WINDOWS_QT_DIR (once; about an hour on two cores)"
+    fetch_qt_source
     # An interrupted build of the same recipe goes on where it stopped.
     if [ "$(cat "$build/.zorbel-recipe" 2>/dev/null)" != "$qt_recipe" ]; then
-        fetch_qt_source
         rm -rf "$build"
         cmake -S "$(qt_source)" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" \
             -DCMAKE_INSTALL_PREFIX="$WINDOWS_QT_PREFIX" "${QT_CONFIGURE_ARGS[@]}"

@@ -1,4 +1,4 @@
-#include "app/qtservices.h"
+#include "app/platformservices.h"
 #include "app/startup.h"
 #include "navigation/forms.h"
 #include "version.h"
@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORBEL_APP_ID));
 
-    QtServices services;
+    PlatformServices services;
     Forms forms(services);
     forms.frmSplash().Show();
     return QApplication::exec();

@@ -64,7 +64,7 @@ void Form::Show()
         if (!m_window || m_program.hasEnded())
             return;
     }
-    m_window->show();
+    m_window->showAsDesigned();
     m_window->raise();
     m_window->activateWindow();
 }

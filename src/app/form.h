@@ -27,6 +27,10 @@ class FormWindow : public QWidget
 public:
     FormWindow(const QString &caption, QSize clientTwips, TitleButtons buttons);
 
+    // Makes the window visible at its designed size. Not show(): a platform that shows
+    // windows maximised by default (a web page does) would stretch it over the whole screen.
+    void showAsDesigned() { setVisible(true); }
+
 Q_SIGNALS:
     void closeBoxClicked();
 

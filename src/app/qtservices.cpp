@@ -61,11 +61,14 @@ bool QtServices::printImage(const QImage &image, const PagePlacement &placement)
     return painter.end();
 }
 
+QUrl QtServices::urlOf(const QString &target)
+{
+    return target.contains(QLatin1Char(':')) ? QUrl(target) : QUrl::fromUserInput(target);
+}
+
 void QtServices::openUrl(const QString &target)
 {
-    // A target without a scheme is a bare host name and means a web page.
-    const QUrl url = target.contains(QLatin1Char(':')) ? QUrl(target) : QUrl::fromUserInput(target);
-    QDesktopServices::openUrl(url);
+    QDesktopServices::openUrl(urlOf(target));
 }
 
 QString QtServices::todayShortDate() const

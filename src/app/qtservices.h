@@ -3,8 +3,9 @@
 #include "services.h"
 
 #include <QRandomGenerator>
+#include <QUrl>
 
-class QtServices final : public Services
+class QtServices : public Services
 {
 public:
     QtServices();
@@ -22,6 +23,10 @@ public:
     ProgramVersion programVersion() const override;
     void processPendingEvents() override;
     void endProgram() override;
+
+protected:
+    // A target without a scheme is a bare host name and means a web page.
+    static QUrl urlOf(const QString &target);
 
 private:
     QRandomGenerator m_random;

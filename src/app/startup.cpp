@@ -9,7 +9,6 @@
 #include <QList>
 #include <QMutex>
 #include <QStringList>
-#include <QThreadPool>
 #include <QtGui/qtgui-config.h>
 #if QT_CONFIG(accessibility_atspi_bridge)
 #include <QDBusConnection>
@@ -187,7 +186,7 @@ private:
 // The screen-reader bridge connects to the session bus when a window first gets a text or
 // a name, and the program waits there. Where no bus runs yet, one is launched first, which
 // takes longer than building the splash; connecting while the toolkit starts hides that wait.
-void connectSessionBusEarly(const StartPlan &plan, QThreadPool &tasks)
+void connectSessionBusEarly(const StartPlan &plan, StartTasks &tasks)
 {
 #if QT_CONFIG(accessibility_atspi_bridge)
     // Launching the bus starts programs, which must not inherit what is set in the environment
@@ -202,6 +201,22 @@ void connectSessionBusEarly(const StartPlan &plan, QThreadPool &tasks)
 }
 
 } // namespace
+
+void StartTasks::start(std::function<void()> task)
+{
+#if QT_CONFIG(thread)
+    m_pool.start(std::move(task));
+#else
+    task();
+#endif
+}
+
+void StartTasks::waitForDone()
+{
+#if QT_CONFIG(thread)
+    m_pool.waitForDone();
+#endif
+}
 
 StartPlan planStart(int argc, char *argv[])
 {
@@ -249,7 +264,11 @@ StartPlan planStart(int argc, char *argv[])
     }
 
     plan.platformNamed = isSet("QT_QPA_PLATFORM") || parser.isSet(QStringLiteral("platform"));
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WASM)
+    // The page is the screen; a browser that cannot run the program does not load it.
+    plan.failure = QStringLiteral("zorbel: cannot start in this page\n");
+    return plan;
+#elif defined(Q_OS_WIN)
     // Windows always has its desktop; only the platform plugin beside the program can fail.
     plan.failure = plan.platformNamed ? QStringLiteral("zorbel: cannot start on the chosen platform\n")
                                       : QStringLiteral("zorbel: cannot start: platforms\\qwindows.dll beside the program is missing or broken\n");

@@ -2,8 +2,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
+#if QT_CONFIG(thread)
 #include <QThreadPool>
+#endif
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -28,6 +32,20 @@ struct StartPlan
 // Reads --help, --version and --scale, and lets the toolkit's own options through.
 StartPlan planStart(int argc, char *argv[]);
 
+// The work start-up hands to other threads, so that the first window need not wait for it.
+// Where the toolkit has no threads (in a web page), each task runs at once instead.
+class StartTasks
+{
+public:
+    void start(std::function<void()> task);
+    void waitForDone();
+
+private:
+#if QT_CONFIG(thread)
+    QThreadPool m_pool;
+#endif
+};
+
 // The application object built as the plan says, with the work start-up hands to other
 // threads. The platform and the scale factor reach the toolkit through its environment only
 // while it starts, so that no program started from here (a browser, a mail program) inherits
@@ -45,6 +63,6 @@ public:
     Toolkit &operator=(const Toolkit &) = delete;
 
 private:
-    QThreadPool m_startTasks;
+    StartTasks m_startTasks;
     std::unique_ptr<QApplication> m_application;
 };

@@ -10,8 +10,12 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPixmapCache>
+#include <QTimer>
+#if QT_CONFIG(thread)
+#include <QFutureWatcher>
 #include <QPromise>
 #include <QThreadPool>
+#endif
 
 #include <memory>
 
@@ -39,6 +43,16 @@ QImage decode(const QByteArray &bytes, const QSize &size)
         return {};
     reader.setScaledSize(size);
     return reader.read();
+}
+
+QImage firstDecoded(const QStringList &paths, const QSize &size)
+{
+    for (const QString &path : paths) {
+        QImage picture = decodeBoardPicture(path, size);
+        if (!picture.isNull())
+            return picture;
+    }
+    return {};
 }
 
 } // namespace
@@ -70,23 +84,41 @@ QStringList boardPicturePaths(const QString &userDataFolder, const QString &prog
     return paths;
 }
 
-QFuture<QImage> decodeBoardPictureInBackground(const QStringList &paths, const QSize &size)
+BoardPictureLoad::BoardPictureLoad(const QStringList &paths, const QSize &size, QObject *parent)
+    : QObject(parent)
+    , m_paths(paths)
+    , m_size(size)
 {
+#if QT_CONFIG(thread)
     // The task holds only values and the promise, so it may outlive the board that asked.
     auto promise = std::make_shared<QPromise<QImage>>();
-    QFuture<QImage> future = promise->future();
+    m_decoding = promise->future();
     promise->start();
     QThreadPool::globalInstance()->start([promise, paths, size] {
-        QImage picture;
-        for (const QString &path : paths) {
-            picture = decodeBoardPicture(path, size);
-            if (!picture.isNull())
-                break;
-        }
-        promise->addResult(picture);
+        promise->addResult(firstDecoded(paths, size));
         promise->finish();
     });
-    return future;
+    auto *watcher = new QFutureWatcher<QImage>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, &BoardPictureLoad::ready);
+    watcher->setFuture(m_decoding);
+#else
+    QTimer::singleShot(0, this, [this] {
+        picture();
+        Q_EMIT ready();
+    });
+#endif
+}
+
+QImage BoardPictureLoad::picture()
+{
+    if (!m_picture) {
+#if QT_CONFIG(thread)
+        m_picture = m_decoding.result();
+#else
+        m_picture = firstDecoded(m_paths, m_size);
+#endif
+    }
+    return *m_picture;
 }
 
 QPixmap defaultBoardPicture(const QSize &size, qreal devicePixelRatio)

@@ -13,7 +13,6 @@
 #include "services.h"
 
 #include <QDir>
-#include <QFutureWatcher>
 #include <QLabel>
 
 #include <utility>
@@ -56,7 +55,7 @@ public:
     std::vector<CardButton *> cmdaufgabe;
     Announcer *announcer;
     // The picture file still being decoded for imgBild, or nullptr.
-    QFutureWatcher<QImage> *pictureLoad = nullptr;
+    BoardPictureLoad *pictureLoad = nullptr;
 };
 
 BoardFormWindow::BoardFormWindow(const zorbel::BoardLayout &layout)
@@ -124,23 +123,20 @@ void BoardWindow::loadPicture(BoardFormWindow &board)
     const QStringList paths = boardPicturePaths(services().userDataFolder(), services().programFolder(), m_state.Bildnummer());
     // The cards hide the whole picture until the first pair goes, so the board need
     // not wait for a large photo to decode before it opens.
-    board.pictureLoad = new QFutureWatcher<QImage>(&board);
-    connect(board.pictureLoad, &QFutureWatcherBase::finished, &board, [this, window = &board] {
+    // Decoded at the screen's own pixels, so that it stays sharp on a high-density display.
+    board.pictureLoad = new BoardPictureLoad(paths, board.imgBild->size() * board.imgBild->devicePixelRatioF(), &board);
+    connect(board.pictureLoad, &BoardPictureLoad::ready, &board, [this, window = &board] {
         if (ui() == window)
             showLoadedPicture(*window);
     });
-    // Decoded at the screen's own pixels, so that it stays sharp on a high-density display.
-    board.pictureLoad->setFuture(
-        decodeBoardPictureInBackground(paths, board.imgBild->size() * board.imgBild->devicePixelRatioF()));
 }
 
 void BoardWindow::showLoadedPicture(BoardFormWindow &board)
 {
-    QFutureWatcher<QImage> *load = std::exchange(board.pictureLoad, nullptr);
+    BoardPictureLoad *load = std::exchange(board.pictureLoad, nullptr);
     if (!load)
         return;
-    load->waitForFinished();
-    const QImage picture = load->result();
+    const QImage picture = load->picture();
     load->deleteLater();
     // A file that cannot be used leaves the default picture, without a word.
     if (picture.isNull())

@@ -91,7 +91,7 @@ void FrmUrkunde::paintAndActivate()
     UrkundeWindow *certificate = ui();
     if (!certificate)
         return;
-    certificate->show();
+    certificate->showAsDesigned();
     certificate->raise();
     certificate->activateWindow();
     certificate->repaint();

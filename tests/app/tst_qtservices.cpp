@@ -85,7 +85,7 @@ void TestQtServices::ownPictureFirstThenTheProgramsOne()
         QVERIFY(kind.isEmpty() || (QDir().mkpath(folder + QStringLiteral("/Bilder")) && file.open(QIODevice::WriteOnly)
                                    && (kind == u"broken" || picture.save(&file, "JPEG"))));
     }
-    const QImage picture = decodeBoardPictureInBackground(boardPicturePaths(QtServices().userDataFolder(), program.path(), 7), {8, 8}).result();
+    const QImage picture = BoardPictureLoad(boardPicturePaths(QtServices().userDataFolder(), program.path(), 7), {8, 8}).picture();
     QCOMPARE(picture.isNull() ? QString() : QColor(picture.pixel(4, 4)).red() > 128 ? QStringLiteral("red") : QStringLiteral("blue"), shown);
 }
 
