@@ -178,15 +178,15 @@ function keepShot(browser, page, name) {
 const corner = ([x, y]) => [x + 12, y + 12];
 function cardLook(page, rect) {
     const [left, top] = corner(rect);
-    const colours = new Set();
+    const colours = [];
     for (let y = top; y < top + 6; ++y) {
-        for (let x = left; x < left + 6; ++x) {
-            const i = (y * page.width + x) * 4;
-            colours.add(`${page.data[i]},${page.data[i + 1]},${page.data[i + 2]}`);
-        }
+        for (let x = left; x < left + 6; ++x)
+            colours.push([...page.data.subarray((y * page.width + x) * 4, (y * page.width + x) * 4 + 3)]);
     }
-    return colours.size === 1 ? [...colours][0] : 'picture';
+    // A card may be drawn a shade off its colour (under the pointer); the picture is never one colour.
+    return colours.every(colour => alike(colour, colours[0])) ? colours[0] : null;
 }
+const alike = (a, b) => a !== null && b !== null && a.every((value, c) => Math.abs(value - b[c]) <= 24);
 
 const inside = (x, y, rects) => rects.some(([left, top, width, height]) => x >= left && x < left + width && y >= top && y < top + height);
 
@@ -195,9 +195,18 @@ function changedOutside(before, after, rects, area = [0, 0, after.width, after.h
     return bounds(after, (x, y, i) => before.data.readUInt32BE(i) !== after.data.readUInt32BE(i) && inside(x, y, [area]) && !inside(x, y, rects));
 }
 
-// A change wider than a card is no card's own repaint (its colour, its focus): it is a box
-// standing over the board.
-const wider = (change, card) => change !== null && change[2] > card[2];
+// A message box over the board shows itself by its title bar, drawn in the colour of the
+// board's own while the board is active: a run of that colour as wide as the title's half.
+function boxOver(page, [left, top, width, height], title) {
+    for (let y = top; y < top + height; ++y) {
+        for (let x = left, run = 0; x < left + width; ++x) {
+            run = page.data.readUInt32BE((y * page.width + x) * 4) === title ? run + 1 : 0;
+            if (run > width / 4)
+                return true;
+        }
+    }
+    return false;
+}
 
 // Finds the pairs by trying: the marked card against each card not yet tried with it.
 // A wrong pair must bring the box, which holds the board until it is dismissed: only then
@@ -209,16 +218,19 @@ async function playByTrying(browser, board, clicks) {
     const differs = cards.map(() => new Set());
     let page = PNG.sync.read(await browser.screenshot());
     const freshLook = cardLook(page, cards[0]);
+    const [left, top, width] = places[board].client;
+    const title = page.data.readUInt32BE(((top - 10) * page.width + left + Math.floor(width * 3 / 4)) * 4);
     let markedLook;
     let clicked = 0;
     const click = async card => { ++clicked; await browser.tap(...center(cards[card])); };
     const look = (p, card) => cardLook(p, cards[card]);
-    const gone = (p, card) => ![freshLook, markedLook].includes(look(p, card));
+    const is = (p, card, colour) => alike(look(p, card), colour);
+    const gone = (p, card) => !is(p, card, freshLook) && !is(p, card, markedLook);
     const mark = async card => {
         await click(card);
-        await waitFor(browser, `card ${card} to turn the marked colour`, p => markedLook ? look(p, card) === markedLook : look(p, card) !== freshLook);
+        await waitFor(browser, `card ${card} to turn the marked colour`, p => (markedLook ? is(p, card, markedLook) : !is(p, card, freshLook) && look(p, card) !== null));
         page = await settled(browser);
-        markedLook = look(page, card);
+        markedLook ??= look(page, card);
         return card;
     };
 
@@ -233,9 +245,10 @@ async function playByTrying(browser, board, clicks) {
         let box;
         await click(partner);
         page = await waitFor(browser, `card ${partner} against ${marked}: both gone, or a message box`,
-            p => wider((box = changedOutside(before, p, pair, places[board].client)), cards[0]) || (gone(p, marked) && gone(p, partner)));
+            p => (gone(p, marked) && gone(p, partner)) || boxOver(p, places[board].client, title));
+        box = changedOutside(before, page, pair, places[board].client) ?? places[board].client;
         // The last pair brings the points instead.
-        if (!wider(box, cards[0]) || covered.size === 2) {
+        if (!boxOver(page, places[board].client, title) || covered.size === 2) {
             covered.delete(marked);
             covered.delete(partner);
             if (covered.size)
@@ -245,14 +258,14 @@ async function playByTrying(browser, board, clicks) {
         // The box holds the click: the marked card keeps its colour until the box is dismissed.
         const [a, b, w, h] = box;
         const [x, y] = corner(cards[marked]);
-        if (!(a < x + 6 && x < a + w && b < y + 6 && y < b + h) && look(page, marked) !== markedLook)
+        if (!(a < x + 6 && x < a + w && b < y + 6 && y < b + h) && !is(page, marked, markedLook))
             throw new Error(`${browser.name}: card ${marked} lost its mark while "Leider falsch!" was to hold the click`);
         keepShot(browser, page, 'falsch');
         differs[marked].add(partner);
         differs[partner].add(marked);
         await browser.key('Enter');
         await waitFor(browser, `the box gone, card ${partner} marked and ${marked} back`,
-            p => look(p, partner) === markedLook && look(p, marked) === freshLook && !changedOutside(before, p, pair, box));
+            p => is(p, partner, markedLook) && is(p, marked, freshLook) && !changedOutside(before, p, pair, box));
         page = await settled(browser);
         marked = partner;
     }
