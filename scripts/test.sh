@@ -2,11 +2,25 @@
 # Sets up, builds and runs the whole test suite headless.
 set -euo pipefail
 # The validators of the desktop entry, the AppStream data and the Debian package (lintian,
-# with dpkg-dev for cpack); without them those tests skip.
-EXTRA_PACKAGES="${EXTRA_PACKAGES:-} desktop-file-utils appstream lintian dpkg-dev"
+# with dpkg-dev for cpack); without them those tests skip. Node and a virtual display for
+# the browser tests, which the build registers only where it finds them.
+EXTRA_PACKAGES="${EXTRA_PACKAGES:-} desktop-file-utils appstream lintian dpkg-dev nodejs xvfb xauth"
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 bash "$ROOT/scripts/printer.sh" || echo "No cups-pdf printer: the certificate print test will be skipped." >&2
+
+# Where the Qt for WebAssembly is built (building it takes long the first time; bash
+# scripts/web.sh builds it): the web build with the game core's tests under node, and the
+# browsers and the packages that play it in the CTest run below (tests/web).
+source "$ROOT/scripts/web-qt.sh"
+if web_qt_ready; then
+    bash "$ROOT/scripts/web.sh" test
+    install_missing_packages chromium firefox-esr webkit2gtk-driver
+    command -v npm >/dev/null || install_missing_packages npm
+    (cd "$ROOT" && npm ci --no-fund --no-audit)
+else
+    echo "Skipped: the web build, its tests under node and in the browsers, as $WEB_QT_DIR holds no Qt for WebAssembly (bash scripts/web.sh builds it)."
+fi
 
 ctest --test-dir "$BUILD_DIR" --output-on-failure --no-tests=error --parallel "$(nproc)"
 
@@ -24,13 +38,4 @@ if windows_qt_ready; then
     bash "$ROOT/scripts/windows.sh" test
 else
     echo "Skipped: the Windows tests under Wine, as $WINDOWS_QT_DIR holds no Qt for Windows (bash scripts/windows.sh builds it)."
-fi
-
-# The game core's tests built for web pages run under node where the Qt for WebAssembly is
-# built; building it takes long the first time (bash scripts/web.sh builds it).
-source "$ROOT/scripts/web-qt.sh"
-if web_qt_ready; then
-    bash "$ROOT/scripts/web.sh" test
-else
-    echo "Skipped: the web build's tests under node, as $WEB_QT_DIR holds no Qt for WebAssembly (bash scripts/web.sh builds it)."
 fi

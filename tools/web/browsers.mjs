@@ -1,0 +1,143 @@
+// Serves the web build on localhost and drives Debian's browsers, for the browser tests and
+// the benchmark: Chromium over the DevTools protocol and Firefox over WebDriver BiDi through
+// puppeteer, and WebKitGTK's MiniBrowser through WebKitWebDriver, which speaks only classic
+// WebDriver, with a few plain HTTP requests. Every browser shows the page in a viewport of
+// the same size and offers the same few calls. Also runs tools/webroad, which tells where
+// the desktop program puts each window and control on a screen of that size.
+
+import {execFileSync, spawn} from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import net from 'node:net';
+import os from 'node:os';
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+export const viewport = {width: 1280, height: 1024};
+
+export function center([x, y, width, height]) {
+    return [x + width / 2, y + height / 2];
+}
+
+// Plays the road through the desktop windows on a screen the size of the page (see
+// tools/webroad): returns where each window and control stands; the pictures of the
+// road's shots are left in `folder`.
+export function desktopRoad(webroad, programFolder, road, folder) {
+    fs.mkdirSync(folder, {recursive: true});
+    const screen = path.join(folder, 'screen.json');
+    fs.writeFileSync(screen, JSON.stringify({windowFrameMargins: false,
+        screens: [{name: 'page', x: 0, y: 0, ...viewport, logicalDpi: 96, logicalBaseDpi: 96, dpr: 1}]}));
+    fs.writeFileSync(path.join(folder, 'road.json'), JSON.stringify(road));
+    const out = execFileSync(webroad, [programFolder, path.join(folder, 'road.json'), folder], {
+        env: {...process.env, QT_QPA_PLATFORM: `offscreen:configfile=${screen}`}, timeout: 60000, stdio: ['ignore', 'pipe', 'pipe']});
+    return JSON.parse(out);
+}
+
+const types = {
+    '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.json': 'application/json',
+    '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.svg': 'image/svg+xml', '.ico': 'image/x-icon',
+    '.ttf': 'font/ttf', '.woff2': 'font/woff2', '.css': 'text/css',
+};
+
+// Serves the folder on a free port of localhost; `requests` lists every path asked for.
+export async function serve(folder) {
+    const requests = [];
+    const server = http.createServer((request, response) => {
+        const file = path.join(folder, decodeURIComponent(new URL(request.url, 'http://localhost').pathname));
+        requests.push(request.url);
+        const target = file.endsWith('/') ? path.join(file, 'index.html') : file;
+        if (!target.startsWith(folder) || !fs.existsSync(target) || fs.statSync(target).isDirectory()) {
+            response.writeHead(404).end();
+            return;
+        }
+        response.writeHead(200, {'Content-Type': types[path.extname(target)] ?? 'application/octet-stream', 'Cache-Control': 'no-store'});
+        fs.createReadStream(target).pipe(response);
+    });
+    await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
+    return {origin: `http://127.0.0.1:${server.address().port}`, requests, close: () => server.close()};
+}
+
+const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+    '--disable-sync', '--no-first-run', '--disable-extensions', '--lang=de-DE', '--accept-lang=de-DE'];
+
+async function puppeteerBrowser(kind) {
+    const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'zorbel-profile-'));
+    const browser = await puppeteer.launch(kind === 'chromium'
+        ? {browser: 'chrome', executablePath: '/usr/bin/chromium', args: chromiumArgs, userDataDir: profile, headless: true}
+        : {browser: 'firefox', executablePath: '/usr/bin/firefox-esr', userDataDir: profile, headless: true,
+            // Headless, Firefox offers WebGL, on which the page draws, only when asked to.
+            extraPrefsFirefox: {'webgl.force-enabled': true, 'intl.locale.requested': 'de-DE', 'intl.accept_languages': 'de-DE'}});
+    const page = await browser.newPage();
+    // Chromium also plays as on a tablet, where a tap must be one click.
+    await page.setViewport({...viewport, hasTouch: kind === 'chromium'});
+    return {
+        name: kind, page,
+        goto: url => page.goto(url),
+        click: (x, y) => page.mouse.click(x, y),
+        tap: (x, y) => (kind === 'chromium' ? page.touchscreen.tap(x, y) : page.mouse.click(x, y)),
+        key: name => page.keyboard.press(name),
+        type: text => page.keyboard.type(text),
+        screenshot: async () => Buffer.from(await page.screenshot()),
+        run: script => page.evaluate(script),
+        close: async () => { await browser.close(); fs.rmSync(profile, {recursive: true, force: true}); },
+    };
+}
+
+async function freePort() {
+    const server = net.createServer();
+    await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
+    const {port} = server.address();
+    await new Promise(resolve => server.close(resolve));
+    return port;
+}
+
+const webdriverKeys = {Enter: '\uE007', Space: ' '};
+
+// MiniBrowser needs a display: the caller runs under xvfb-run.
+async function webkitBrowser() {
+    const port = await freePort();
+    const driver = spawn('WebKitWebDriver', [`--port=${port}`], {stdio: 'ignore'});
+    const call = async (method, route, body) => {
+        const response = await fetch(`http://127.0.0.1:${port}${route}`, {method, headers: {'Content-Type': 'application/json'},
+            body: body && JSON.stringify(body), signal: AbortSignal.timeout(30000)});
+        const answer = await response.json();
+        if (!response.ok)
+            throw new Error(`WebKitWebDriver ${method} ${route}: ${JSON.stringify(answer.value)}`);
+        return answer.value;
+    };
+    let session;
+    for (let tries = 0; !session; ++tries) {
+        try {
+            session = await call('POST', '/session', {capabilities: {alwaysMatch: {'webkitgtk:browserOptions':
+                {binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation']}}}});
+        } catch (error) {
+            if (tries === 50)
+                throw new Error(`WebKitWebDriver did not start a session: ${error.message}`);
+            await new Promise(resolve => setTimeout(resolve, 100));
+        }
+    }
+    const at = `/session/${session.sessionId}`;
+    const run = script => call('POST', `${at}/execute/sync`, {script: `return (${script})()`, args: []});
+    // The window's toolbar takes some of its height: grow the window by what the page lacks.
+    await call('POST', `${at}/window/rect`, {width: viewport.width, height: viewport.height});
+    const [innerWidth, innerHeight] = await run('() => [innerWidth, innerHeight]');
+    await call('POST', `${at}/window/rect`, {width: 2 * viewport.width - innerWidth, height: 2 * viewport.height - innerHeight});
+    const actions = list => call('POST', `${at}/actions`, {actions: list});
+    const click = (x, y) => actions([{type: 'pointer', id: 'mouse', parameters: {pointerType: 'mouse'}, actions: [
+        {type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport'}, {type: 'pointerDown', button: 0}, {type: 'pointerUp', button: 0}]}]);
+    return {
+        name: 'webkit',
+        goto: url => call('POST', `${at}/url`, {url}),
+        click,
+        tap: click,
+        key: name => actions([{type: 'key', id: 'keyboard', actions: [{type: 'keyDown', value: webdriverKeys[name]}, {type: 'keyUp', value: webdriverKeys[name]}]}]),
+        type: text => actions([{type: 'key', id: 'keyboard', actions: [...text].flatMap(value => [{type: 'keyDown', value}, {type: 'keyUp', value}])}]),
+        screenshot: async () => Buffer.from(await call('GET', `${at}/screenshot`), 'base64'),
+        run,
+        close: async () => { await call('DELETE', at).catch(() => {}); driver.kill(); },
+    };
+}
+
+export function launch(kind) {
+    return kind === 'webkit' ? webkitBrowser() : puppeteerBrowser(kind);
+}
