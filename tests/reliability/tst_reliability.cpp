@@ -36,20 +36,6 @@ long heldKilobytes()
 #endif
 }
 
-// Notes whether the result windows are still loaded when the continue window shows.
-struct ShowWatcher : QObject
-{
-    explicit ShowWatcher(Forms &forms) : forms(forms) { qApp->installEventFilter(this); }
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("frmWeiter"))
-            resultsLoaded = forms.frmUrkunde().isLoaded() && forms.frmDrucken().isLoaded();
-        return false;
-    }
-    Forms &forms;
-    bool resultsLoaded = false;
-};
-
 } // namespace
 
 class TestReliability : public QObject
@@ -77,7 +63,8 @@ void TestReliability::manyGamesEndRightAndKeepMemoryFlat()
     enum Road { Drucken, NoPrinter, NoPicture, NichtDrucken, CloseBox, PastTheLimit, Roads };
     FakeServices services;
     Forms forms(services);
-    ShowWatcher watcher(forms);
+    bool resultsLoaded = false;  // when the continue window shows
+    const Player::ShowWatcher watcher(QStringLiteral("frmWeiter"), [&] { resultsLoaded = forms.frmUrkunde().isLoaded() && forms.frmDrucken().isLoaded(); });
     Player::enterNames(forms, QStringLiteral("Jana"), QStringLiteral("Özdemir"));
     long heldAfterTen = -1;
     for (int g = 0; g < games; ++g) {
@@ -107,12 +94,12 @@ void TestReliability::manyGamesEndRightAndKeepMemoryFlat()
             QVERIFY2(services.clipboard == picture, where);
             if (road == NoPicture)
                 services.clipboard = picture = QImage();
-            watcher.resultsLoaded = false;
+            resultsLoaded = false;
             if (road == CloseBox)
                 forms.frmDrucken().window()->close();
             else
                 QVERIFY2(Player::click(QStringLiteral("frmDrucken"), road < NichtDrucken ? QStringLiteral("cmdDruck") : QStringLiteral("cmdKeinDruck")), where);
-            QVERIFY2(services.clipboard == picture && watcher.resultsLoaded, where);
+            QVERIFY2(services.clipboard == picture && resultsLoaded, where);
         }
         QCOMPARE(services.printed.size(), road == Drucken ? 1 : 0);
         QCOMPARE(services.messages.size(), klicks - layout.cards() - repeats + 1);
