@@ -11,7 +11,6 @@
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import {PNG} from 'pngjs';
 
 const [webFolder, webroad, programFolder, ...chosen] = process.argv.slice(2);
 if (!fs.existsSync(path.join(webFolder, 'index.html'))) {
@@ -19,6 +18,7 @@ if (!fs.existsSync(path.join(webFolder, 'index.html'))) {
     process.exit(77);
 }
 // Only now: the browsers' packages come with the web build's tools (npm ci).
+const {PNG} = await import('pngjs');
 const {center, desktopRoad, launch, serve, viewport} = await import('../../tools/web/browsers.mjs');
 const browsers = chosen.length ? chosen : ['chromium', 'firefox', 'webkit'];
 const shots = process.env.ZORBEL_WEB_SHOTS;  // where to keep the page's screenshots, if anywhere
