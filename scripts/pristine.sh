@@ -47,7 +47,7 @@ home=/root
 mounted_inside() { grep -q " $root/" /proc/mounts; }
 unmount_all() {
     local mount
-    grep -o " $root/[^ ]*" /proc/mounts | sort -r | while read -r mount; do
+    { grep -o " $root/[^ ]*" /proc/mounts || true; } | sort -r | while read -r mount; do
         umount "$mount" 2>/dev/null || umount -l "$mount"
     done
 }
