@@ -35,10 +35,11 @@ case "$mode" in test | run) [ $# -eq 1 ] || usage ;; shell) [ $# -eq 2 ] || usag
 
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/zorbel/pristine"
 base="$cache/base-$suite.tar"
-root="${PRISTINE_DIR:-$cache}/$suite"
-# Kept between runs beside the base: the downloaded packages and the compiler cache, which
+place="${PRISTINE_DIR:-$cache}"
+root="$place/$suite"
+# Kept between runs beside the root: the downloaded packages and the compiler cache, which
 # save time and change nothing of what the run must install or build itself.
-kept=("$cache/apt-$suite:/var/cache/apt/archives" "$cache/ccache-$suite:/var/cache/zorbel-ccache")
+kept=("$place/apt-$suite:/var/cache/apt/archives" "$place/ccache-$suite:/var/cache/zorbel-ccache")
 mirror="http://deb.debian.org/debian"
 home=/root
 [ -n "$as_user" ] && home=/home/newcomer
