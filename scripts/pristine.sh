@@ -20,7 +20,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 usage() { echo "usage: bash scripts/pristine.sh bookworm|trixie [--user] [--keep] test|run|shell COMMAND" >&2; exit 2; }
 suite="${1:-}"
 case "$suite" in bookworm | trixie) shift ;; *) usage ;; esac
-as_user="" keep=""
+as_user="" keep="" fresh=""
 while [[ "${1:-}" == --* ]]; do
     case "$1" in
         --user) as_user=1 ;;
@@ -93,14 +93,7 @@ if [ -z "$keep" ] || [ ! -d "$root/etc" ]; then
     # The root's CUPS clients ask its own server only, never one listening on this machine's port.
     mkdir -p "$root/etc/cups"
     echo "ServerName /run/cups/cups.sock" >"$root/etc/cups/client.conf"
-    if [ -n "$as_user" ]; then
-        chroot "$root" bash -c 'apt-get update -qq && apt-get install -y -qq sudo >/dev/null
-            useradd --create-home --shell /bin/bash newcomer
-            echo "newcomer ALL=(ALL) NOPASSWD: ALL" >/etc/sudoers.d/newcomer'
-    fi
-    mkdir -p "$root$home"
-    git -C "$ROOT" archive --format=tar --prefix=project/ HEAD | tar -x -C "$root$home"
-    [ -n "$as_user" ] && chroot "$root" chown -R newcomer: "$home/project"
+    fresh=1
 fi
 
 for mount in proc sys dev dev/pts; do
@@ -113,12 +106,22 @@ for pair in "${kept[@]}"; do
 done
 # The compiler cache is shared by every user of the root.
 chmod 1777 "$root/var/cache/zorbel-ccache"
+if [ -n "$fresh" ]; then
+    if [ -n "$as_user" ]; then
+        chroot "$root" bash -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq sudo >/dev/null
+            useradd --create-home --shell /bin/bash newcomer
+            echo "newcomer ALL=(ALL) NOPASSWD: ALL" >/etc/sudoers.d/newcomer'
+    fi
+    mkdir -p "$root$home"
+    git -C "$ROOT" archive --format=tar --prefix=project/ HEAD | tar -x -C "$root$home"
+    if [ -n "$as_user" ]; then chroot "$root" chown -R newcomer: "$home/project"; fi
+fi
 
 readme_command() {
     grep -m1 -oE "^bash scripts/$1[A-Za-z0-9_-]*\.sh" "$ROOT/README.md"
 }
 # The test log's summary lines; all of its end where the command failed.
-test_summary='grep -E "tests passed|tests failed|^Skipped|^failed|printer" /tmp/test.log; [ $status -eq 0 ] || tail -n 40 /tmp/test.log'
+test_summary='grep -E "tests passed|tests failed|^Skipped|^failed|^No cups-pdf printer" /tmp/test.log; [ $status -eq 0 ] || tail -n 40 /tmp/test.log'
 case "$mode" in
     test) command="$(readme_command test) >/tmp/test.log 2>&1; status=\$?; $test_summary; exit \$status" ;;
     # The screenshot once the program has shown its first window.
