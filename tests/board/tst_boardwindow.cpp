@@ -46,11 +46,9 @@ private Q_SLOTS:
     void layoutAndKeyboardOrder();
     void wrongSecondClicksWarnThenMoveTheMark();
     void equalResultsMatchAcrossPairs();
-    void endButtonEndsMidGame();
     void answerRevealNeedsBothCodes_data();
     void answerRevealNeedsBothCodes();
-    void wholeGame_data();
-    void wholeGame();
+    void continueRoadThenAFreshGame();
 };
 
 void TestBoardWindow::layoutAndKeyboardOrder_data()
@@ -159,19 +157,6 @@ void TestBoardWindow::equalResultsMatchAcrossPairs()
     QCOMPARE(services.messages[0].prompt, QStringLiteral("Du bekommst 60 Punkte!"));
 }
 
-// "Spiel abbrechen!" ends the whole program, mid-game and without a word.
-void TestBoardWindow::endButtonEndsMidGame()
-{
-    FakeServices services;
-    Forms forms(services);
-    FormWindow *board = openBoard(forms, BoardId::frm8x5);
-    QTest::mouseClick(card(board, 0), Qt::LeftButton);
-    QTest::mouseClick(board->findChild<QAbstractButton *>(QStringLiteral("cmdEnde")), Qt::LeftButton);
-    QVERIFY(services.ended);
-    QVERIFY(!forms.board(zorbel::BoardId::frm8x5).isLoaded());
-    QVERIFY(services.messages.isEmpty());
-}
-
 void TestBoardWindow::answerRevealNeedsBothCodes_data()
 {
     QTest::addColumn<QString>("vorname");
@@ -190,9 +175,7 @@ void TestBoardWindow::answerRevealNeedsBothCodes()
     QFETCH(bool, reveals);
     FakeServices services;
     Forms forms(services);
-    forms.frmAuswahl().Show();
-    QTest::keyClicks(forms.frmAuswahl().window()->findChild<QWidget *>(QStringLiteral("txtVorname")), vorname);
-    QTest::keyClicks(forms.frmAuswahl().window()->findChild<QWidget *>(QStringLiteral("txtName")), name);
+    Player::enterNames(forms, vorname, name);
     FormWindow *board = openBoard(forms, BoardId::frm3x4);
     for (int index = 0; index < 12; ++index) {
         const QString text = card(board, index)->text();
@@ -201,68 +184,30 @@ void TestBoardWindow::answerRevealNeedsBothCodes()
     }
 }
 
-void TestBoardWindow::wholeGame_data()
+// A game past the limit (51 clicks, mode 3 on frm8x5) ends with its points, then the continue window, which opens
+// with the board already unloaded; after "Ich will weiter spielen!" the board loads afresh and counts from zero.
+void TestBoardWindow::continueRoadThenAFreshGame()
 {
-    QTest::addColumn<int>("klasse");
-    QTest::addColumn<QList<int>>("rechenarten");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<BoardId>("id");
-    QTest::addColumn<int>("repeats");  // clicks on the marked first card beyond a perfect game
-    QTest::addColumn<QString>("punkte");
-    QTest::addColumn<bool>("certificate");
-
-    // One game per road; the points for every board and mode are in tst_scoring.
-    QTest::newRow("T = 20 clicks: certificate road") << 1 << QList{0} << 1 << BoardId::frm4x4 << 4 << "172" << true;
-    QTest::newRow("T+1 = 51 clicks, mode 3 on frm8x5: continue road, then a fresh game")
-        << 2 << QList{0, 1} << 1 << BoardId::frm8x5 << 11 << "1134" << false;
-}
-
-// A game played by clicks ends with its points shown over the bare picture, then the road its
-// clicks earn; after "Ich will weiter spielen!" the board loads afresh and counts from zero.
-void TestBoardWindow::wholeGame()
-{
-    QFETCH(int, klasse);
-    QFETCH(QList<int>, rechenarten);
-    QFETCH(int, level);
-    QFETCH(BoardId, id);
-    QFETCH(int, repeats);
-    QFETCH(QString, punkte);
-    QFETCH(bool, certificate);
-
     FakeServices services;
     Forms forms(services);
     forms.frmAuswahl().Show();
-    QVERIFY(Player::choose(klasse, rechenarten, level));
-    QPointer<FormWindow> board = forms.board(id).window();
-    QVERIFY(board && board->isVisible() && !forms.frmAuswahl().isVisible());
-
-    QStringList glimpse;  // board shown, pairs left, a result window loaded, points box
-    services.onMessage = [&](const FakeServices::Message &) {
-        glimpse << QString::number(board->isVisible()) << QString::number(Player::pairsOf(board).size())
-                << QString::number(forms.frmUrkunde().isLoaded() || forms.frmWeiter().isLoaded()) << forms.frmAuswahl().punkte();
-    };
-    QStringList boardAtContinue;  // whether the board is loaded when the continue window shows
-    const Player::ShowWatcher watcher(QStringLiteral("frmWeiter"), [&] { boardAtContinue << QString::number(forms.board(id).isLoaded()); });
-    Player::clearBoard(board, repeats);
+    QVERIFY(Player::choose(2, {0, 1}, 1));
+    QPointer<FormWindow> board = forms.board(BoardId::frm8x5).window();
+    QStringList boardAtContinue;
+    const Player::ShowWatcher watcher(QStringLiteral("frmWeiter"), [&] { boardAtContinue << QString::number(forms.board(BoardId::frm8x5).isLoaded()); });
+    Player::clearBoard(board, 11);
     QCOMPARE(services.messages.size(), 1);
     QCOMPARE(services.messages[0].title, QStringLiteral("Herzlichen Glückwunsch!"));
-    QCOMPARE(services.messages[0].prompt, QStringLiteral("Du bekommst %1 Punkte!").arg(punkte));
-    QCOMPARE(glimpse, QStringList({"1", "0", "0", ""}));
-
-    QCOMPARE(Player::visibleWindows(), certificate ? QStringList({"frmDrucken", "frmUrkunde"}) : QStringList({"frmWeiter"}));
-    QCOMPARE(forms.frmAuswahl().punkte(), certificate ? punkte : QString());
-    QCOMPARE(boardAtContinue, certificate ? QStringList() : QStringList({"0"}));
-    QVERIFY(!services.ended);
+    QCOMPARE(services.messages[0].prompt, QStringLiteral("Du bekommst 1134 Punkte!"));
+    QCOMPARE(Player::visibleWindows(), QStringList({"frmWeiter"}));
+    QCOMPARE(boardAtContinue, QStringList({"0"}));
     Player::flushDeletes();
     QVERIFY(board.isNull());
-    if (certificate)
-        return;
 
-    services.onMessage = nullptr;
     QVERIFY(Player::click(QStringLiteral("frmWeiter"), QStringLiteral("cmdWeiter")));
     QVERIFY(Player::click(QStringLiteral("frmAuswahl"), QStringLiteral("cmdOK")));
-    board = forms.board(id).window();
-    for (int index = 0; index < zorbel::boardLayout(id).cards(); ++index)
+    board = forms.board(BoardId::frm8x5).window();
+    for (int index = 0; index < 40; ++index)
         QVERIFY(card(board, index)->isVisible() && colourOf(card(board, index)) == cardColour);
     Player::clearBoard(board);
     QCOMPARE(services.messages.last().prompt, QStringLiteral("Du bekommst 1200 Punkte!"));
