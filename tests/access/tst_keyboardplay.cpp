@@ -90,7 +90,6 @@ void TestKeyboardPlay::wholeGameByKeyboard()
 
     QVERIFY(QTest::qWaitForWindowActive(forms.board(zorbel::BoardId::frm3x4).window()));
     const auto pairs = Player::pairsOf(forms.board(zorbel::BoardId::frm3x4).window());
-    QCOMPARE(pairs.size(), 6);
     for (const auto &[first, second] : pairs) {
         QVERIFY2(work(first->objectName()), qPrintable(first->objectName()));
         QVERIFY2(work(second->objectName(), Qt::Key_Return), qPrintable(second->objectName()));

@@ -23,8 +23,7 @@ void TestForms::endClosesEveryWindowAndBlocksLaterShows()
     forms.board(zorbel::BoardId::frm6x6).Show();
     forms.End();
     QVERIFY(services.ended);
-    QVERIFY(!forms.frmWeiter().isLoaded());
-    QVERIFY(!forms.board(zorbel::BoardId::frm6x6).isLoaded());
+    QVERIFY(!forms.frmWeiter().isLoaded() && !forms.board(zorbel::BoardId::frm6x6).isLoaded());
     forms.frmAuswahl().Show();
     QVERIFY(!forms.frmAuswahl().isLoaded());
 }

@@ -6,15 +6,6 @@
 #include <QLabel>
 #include <QScreen>
 
-namespace {
-
-QLabel *label(FormWindow *window, const char *name)
-{
-    return window->findChild<QLabel *>(QLatin1String(name));
-}
-
-} // namespace
-
 class TestResults : public QObject
 {
     Q_OBJECT
@@ -67,11 +58,8 @@ void TestResults::windowsAsDesigned()
         QCOMPARE(shownButtons[k]->geometry(), twipsToPixels(QRect(120, 120 + 1080 * int(k), 4935, 975)));
         QCOMPARE(shownButtons[k] == shown->focusWidget(), k == 0);
     }
-    if (buttons.isEmpty()) {
-        QCOMPARE(shown->childAt(twipsToPixels(QPoint(3180, 5100))), label(shown, "imgLogo"));
-        QCOMPARE(label(shown, "lblText(1)")->font().pointSizeF(), 36.0);
-        QCOMPARE(label(shown, "lblText(1)")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    }
+    if (buttons.isEmpty())
+        QCOMPARE(shown->childAt(twipsToPixels(QPoint(3180, 5100))), shown->findChild<QLabel *>(QStringLiteral("imgLogo")));
 }
 
 QTEST_MAIN(TestResults)
