@@ -10,24 +10,16 @@
 
 namespace {
 
-// An argv as main receives it; the strings live as long as the vector.
-std::vector<char *> argvOf(QList<QByteArray> &arguments)
+// The program's start with these arguments after its name, on the platform QT_QPA_PLATFORM names; the argv lives
+// as long as this does, as main's does.
+struct Start
 {
-    std::vector<char *> argv;
-    for (QByteArray &argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    return argv;
-}
-
-// The program's start on Qt's offscreen platform with these arguments after its name.
-struct OffscreenStart
-{
-    explicit OffscreenStart(const QList<QByteArray> &options = {})
+    explicit Start(const QList<QByteArray> &options = {})
     {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
         arguments.append(options);
-        argv = argvOf(arguments);
+        for (QByteArray &argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
         argc = int(arguments.size());
         plan = planStart(argc, argv.data());
     }
@@ -45,6 +37,7 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
     void platformChoice_data();
     void platformChoice();
     void scaleReachesThisProgramOnly();
@@ -82,19 +75,16 @@ void TestStartup::platformChoice()
     qputenv("DISPLAY", display);
     qputenv("QT_QPA_PLATFORM", chosen);
     qputenv("XDG_SESSION_TYPE", waylandDisplay.isEmpty() ? "x11" : "wayland");
-    QList<QByteArray> arguments{"zorbel"};
-    arguments.append(options);
-    std::vector<char *> argv = argvOf(arguments);
-    const StartPlan plan = planStart(int(arguments.size()), argv.data());
-    QVERIFY(!plan.exitCode);
-    QCOMPARE(plan.platform, platform);
+    const Start start(options);
+    QVERIFY(!start.plan.exitCode);
+    QCOMPARE(start.plan.platform, platform);
 }
 
 // The windows are drawn at the factor, yet a program started from here (a browser for a link) gets none of it.
 void TestStartup::scaleReachesThisProgramOnly()
 {
     qunsetenv("QT_SCALE_FACTOR");
-    OffscreenStart start({"--scale", "2"});
+    Start start({"--scale", "2"});
     const Toolkit toolkit(start.plan, start.argc, start.argv.data());
     QCOMPARE(QWidget().devicePixelRatio(), 2);
 
@@ -111,7 +101,7 @@ void TestStartup::scaleReachesThisProgramOnly()
 // What start-up hands to other threads ends before the toolkit goes, even when the program ends at once.
 void TestStartup::endsCleanlyInItsFirstMoments()
 {
-    OffscreenStart start;
+    Start start;
     for (int run = 0; run < 5; ++run)
         const Toolkit toolkit(start.plan, start.argc, start.argv.data());
 }
@@ -120,7 +110,7 @@ void TestStartup::endsCleanlyInItsFirstMoments()
 // neither ends the program, only its own End does.
 void TestStartup::onlyAnExplicitQuitEndsTheEventLoop()
 {
-    OffscreenStart start;
+    Start start;
     const Toolkit toolkit(start.plan, start.argc, start.argv.data());
     QWidget hidden;
     QWidget closed;

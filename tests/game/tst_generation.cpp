@@ -17,7 +17,6 @@ private slots:
     void invariantsOverManySeeds();
     void scriptedDeals_data();
     void scriptedDeals();
-    void bildnummerFromZeroToNineteen();
 };
 
 // The operation ('+', '-', '*', ':') that generated the exercise in `row`; mode 6 alternates by pair.
@@ -33,8 +32,7 @@ static int evaluate(const std::string &caption)
 {
     static const QRegularExpression exercise(QStringLiteral("^(\\d+)([-+*:])(\\d+)$"));
     const auto match = exercise.match(QString::fromStdString(caption));
-    const int a = match.captured(1).toInt();
-    const int b = match.captured(3).toInt();
+    const int a = match.captured(1).toInt(), b = match.captured(3).toInt();
     const QString op = match.captured(2);
     if (!match.hasMatch())
         return -1;
@@ -183,16 +181,6 @@ void TestGeneration::scriptedDeals()
         shown[state.Aufgaben(card).row] = QString::fromStdString(state.caption(card));
     for (const QString &entry : captions.split(u' '))
         QCOMPARE(shown[entry.section(u'=', 0, 0).toInt()], entry.section(u'=', 1));
-}
-
-// The picture number is rand(20): 0 to 19, never 20.
-void TestGeneration::bildnummerFromZeroToNineteen()
-{
-    ScriptedRandom random;
-    random.script = {0.0, 0.999999};
-    BoardState state(boardLayout(BoardId::frm4x4));
-    QCOMPARE(state.drawBildnummer(random.source()), 0);
-    QCOMPARE(state.drawBildnummer(random.source()), 19);
 }
 
 QTEST_GUILESS_MAIN(TestGeneration)

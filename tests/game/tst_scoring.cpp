@@ -22,7 +22,6 @@ void TestScoring::points_data()
     QTest::addColumn<int>("punkte");
     QTest::addColumn<bool>("certificate");
 
-    QTest::newRow("perfect frm4x4, addition: points base 90") << BoardId::frm4x4 << 1 << 16 << 180 << true;
     QTest::newRow("the limit, 20 clicks, earns the certificate") << BoardId::frm4x4 << 1 << 20 << 172 << true;
     QTest::newRow("one click past the limit does not") << BoardId::frm4x4 << 1 << 21 << 170 << false;
     QTest::newRow("points base plus cards, 72 clicks, gives 0") << BoardId::frm3x4 << 1 << 72 << 0 << false;

@@ -1,8 +1,5 @@
-#include "boardpicture.h"
 #include "jpegcheck.h"
 
-#include <QBuffer>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestJpegCheck : public QObject
@@ -12,7 +9,6 @@ class TestJpegCheck : public QObject
 private Q_SLOTS:
     void endOfImageReached_data();
     void endOfImageReached();
-    void cutOffPictureIsNotUsed();
 };
 
 // Start of image, an application segment of length 4, a scan header of length 3, entropy-coded
@@ -38,24 +34,6 @@ void TestJpegCheck::endOfImageReached()
 {
     QFETCH(QByteArray, bytes);
     QTEST(reachesEndOfImage(bytes), "reached");
-}
-
-// The decoder would show the top half of a picture cut off halfway; the board must not.
-void TestJpegCheck::cutOffPictureIsNotUsed()
-{
-    QImage image(640, 480, QImage::Format_RGB32);
-    image.fill(Qt::green);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "JPEG"));
-    QTemporaryDir dir;
-    const auto decoded = [&](const QByteArray &bytes) {
-        QFile file(dir.filePath(QStringLiteral("picture7.jpg")));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
-            ? decodeBoardPicture(file.fileName(), QSize(32, 24)) : QImage();
-    };
-    QCOMPARE(decoded(jpeg).size(), QSize(32, 24));
-    QVERIFY2(decoded(jpeg.left(jpeg.size() / 2)).isNull(), "a JPEG cut off halfway was decoded");
 }
 
 QTEST_GUILESS_MAIN(TestJpegCheck)

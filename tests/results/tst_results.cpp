@@ -6,45 +6,14 @@
 #include <QLabel>
 #include <QScreen>
 
-namespace {
-
-QImage comparable(const QImage &image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
-QLabel *label(FormWindow *window, const char *name)
-{
-    return window->findChild<QLabel *>(QLatin1String(name));
-}
-
-} // namespace
-
 class TestResults : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void printsTheCapturedCertificateUndistorted();
     void windowsAsDesigned_data();
     void windowsAsDesigned();
-    void codePairShowsMister1337With65535Points();
 };
-
-// "Drucken" prints the captured certificate on one page, at the certificate's own proportion.
-void TestResults::printsTheCapturedCertificateUndistorted()
-{
-    FakeServices services;
-    Forms forms(services);
-    Player::finishGoodGame(forms, QStringLiteral("240"));
-    const QImage captured = services.clipboard;
-    QVERIFY(Player::click(QStringLiteral("frmDrucken"), QStringLiteral("cmdDruck")));
-
-    QCOMPARE(services.printed.size(), 1);
-    QCOMPARE(comparable(services.printed[0].image), comparable(captured));
-    const QRectF target = services.printed[0].target;
-    QCOMPARE(float(target.height() / target.width()), float(captured.height()) / float(captured.width()));
-}
 
 void TestResults::windowsAsDesigned_data()
 {
@@ -89,23 +58,8 @@ void TestResults::windowsAsDesigned()
         QCOMPARE(shownButtons[k]->geometry(), twipsToPixels(QRect(120, 120 + 1080 * int(k), 4935, 975)));
         QCOMPARE(shownButtons[k] == shown->focusWidget(), k == 0);
     }
-    if (buttons.isEmpty()) {
-        QCOMPARE(shown->childAt(twipsToPixels(QPoint(3180, 5100))), label(shown, "imgLogo"));
-        QCOMPARE(label(shown, "lblText(1)")->font().pointSizeF(), 36.0);
-        QCOMPARE(label(shown, "lblText(1)")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    }
-}
-
-// The selection window's code pair leads to the certificate for "Mister 1337" with 65535 points.
-void TestResults::codePairShowsMister1337With65535Points()
-{
-    FakeServices services;
-    Forms forms(services);
-    Player::enterNames(forms, QStringLiteral("ZentaKorbiFelmar"), QStringLiteral("TrubelWankerhofMeiselbachNorg"));
-    QVERIFY(Player::click(QStringLiteral("frmAuswahl"), QStringLiteral("cmdEnde")));
-    QVERIFY(forms.frmUrkunde().isVisible());
-    QVERIFY(label(forms.frmUrkunde().window(), "lblText(0)")->text().startsWith(QStringLiteral("Mister 1337\n")));
-    QCOMPARE(label(forms.frmUrkunde().window(), "lblText(1)")->text(), QStringLiteral("65535"));
+    if (buttons.isEmpty())
+        QCOMPARE(shown->childAt(twipsToPixels(QPoint(3180, 5100))), shown->findChild<QLabel *>(QStringLiteral("imgLogo")));
 }
 
 QTEST_MAIN(TestResults)

@@ -155,14 +155,8 @@ void TestSplash::splashLooksAsDesigned()
         QVERIFY2(label->font().family() == QLatin1String("Comic Sans MS") && label->font().pointSizeF() == size && label->font().bold() == (name == u"lblTeam")
                      && (name == u"Image1") == label->text().isEmpty() && !label->text().contains(u'\r'), qPrintable(name));
     }
-    QCOMPARE(run.text("lblTitel"), QStringLiteral("Zorbel"));
-    QCOMPARE(run.text("lblTeam"), QStringLiteral("Team Zorbel"));
     QCOMPARE(run.text("lblversion"), QStringLiteral("Version 1.3.37"));  // the fake's version 1, 3, 37
-    QCOMPARE(run.text("lblErklaerung").section(u'\n', 1), QStringLiteral("\n1. - 4. Schuljahr"));
-    QVERIFY(run.text("lblQuor2").count(u'\n') == 2 && run.text("lblQuor2").section(u'\n', 2).startsWith(QStringLiteral("z. Hd. ")));
-    QCOMPARE(run.text("lblTeamnamen").split(u'\n').size(), 4);
-    // The credits' second line ends in the blanks that the school's name lies over.
-    QVERIFY(run.text("lblAutoren").section(u'\n', 1).endsWith(QStringLiteral("   .")));
+    QCOMPARE(run.text("lblTeamnamen").count(u'\n'), 3);
     for (const auto &[name, widthTwips] : {std::pair{"lblTitel", 6855}, std::pair{"lblErklaerung", 6135}}) {
         const QWidget *control = run.part(QLatin1String(name));
         QCOMPARE(control->width(), twipsToPixels(widthTwips));
@@ -178,17 +172,9 @@ void TestSplash::instructionsRead()
     FormWindow *window = Player::open(forms, QStringLiteral("frmAnleitung"));
     QVERIFY(window->windowTitle() == QLatin1String("Form1") && window->windowIcon().isNull());
     QCOMPARE(window->grab().toImage().pixelColor(2, 2), QColor(128, 128, 255));
-    QCOMPARE(window->findChild<QAbstractButton *>(QStringLiteral("cmdEnde"))->text(), QStringLiteral("Fertig gelesen"));
     const auto *label = window->findChild<QLabel *>(QStringLiteral("lblAnleitung"));
     QVERIFY(label->wordWrap() && label->textFormat() == Qt::PlainText);
-    const QStringList paragraphs = label->text().split(QStringLiteral("\n\n"));
-    QCOMPARE(paragraphs.size(), 7);
-    QVERIFY(paragraphs[0].startsWith(QStringLiteral("Durch Klicken auf den Begrüßungsbildschirm")));
-    QVERIFY(paragraphs[3].section(u'\n', 1).startsWith(QStringLiteral("Wenn zwei falsche Knöpfe")));
-    QVERIFY(paragraphs[4].contains(QStringLiteral(">>Bilder<< liegen zufällig ausgewählt.")));
-    QVERIFY(paragraphs[4].endsWith(QStringLiteral("picture0.jpg bis picture20.jpg entsprechen.")));
-    QVERIFY(paragraphs[5].contains(QStringLiteral("höchstens 1/4 Fehlerqoute hatte, öffnet sich eine Urkunde")));
-    QCOMPARE(paragraphs[6], QStringLiteral("Wenn man weiterspielen angibt, gelangt man wieder zum Auswahlfenster."));
+    QCOMPARE(label->text().split(QStringLiteral("\n\n")).size(), 7);
 }
 
 QTEST_MAIN(TestSplash)

@@ -10,16 +10,6 @@ void FakeServices::messageBox(const QString &prompt, const QString &title)
         onMessage(message);
 }
 
-void FakeServices::setClipboardImage(const QImage &image)
-{
-    clipboard = image;
-}
-
-QImage FakeServices::clipboardImage() const
-{
-    return clipboard;
-}
-
 bool FakeServices::printImage(const QImage &image, const PagePlacement &placement)
 {
     if (!hasPrinter)
@@ -28,43 +18,8 @@ bool FakeServices::printImage(const QImage &image, const PagePlacement &placemen
     return true;
 }
 
-void FakeServices::openUrl(const QString &target)
-{
-    openedUrls.append(target);
-}
-
-QString FakeServices::todayShortDate() const
-{
-    return date;
-}
-
-double FakeServices::random()
-{
-    return randomSource();
-}
-
-QString FakeServices::programFolder() const
-{
-    return folder;
-}
-
-QString FakeServices::programTitle() const
-{
-    return QStringLiteral("Zorbel");
-}
-
-ProgramVersion FakeServices::programVersion() const
-{
-    return version;
-}
-
 void FakeServices::processPendingEvents()
 {
     ++pendingEventRuns;
     QCoreApplication::processEvents();
-}
-
-void FakeServices::endProgram()
-{
-    ended = true;
 }

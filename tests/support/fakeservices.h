@@ -26,18 +26,18 @@ public:
     };
 
     void messageBox(const QString &prompt, const QString &title) override;
-    void setClipboardImage(const QImage &image) override;
-    QImage clipboardImage() const override;
+    void setClipboardImage(const QImage &image) override { clipboard = image; }
+    QImage clipboardImage() const override { return clipboard; }
     bool printImage(const QImage &image, const PagePlacement &placement) override;
-    void openUrl(const QString &target) override;
-    QString todayShortDate() const override;
-    double random() override;
-    QString programFolder() const override;
+    void openUrl(const QString &target) override { openedUrls.append(target); }
+    QString todayShortDate() const override { return date; }
+    double random() override { return randomSource(); }
+    QString programFolder() const override { return folder; }
     QString userDataFolder() const override { return dataFolder; }
-    QString programTitle() const override;
-    ProgramVersion programVersion() const override;
+    QString programTitle() const override { return QStringLiteral("Zorbel"); }
+    ProgramVersion programVersion() const override { return version; }
     void processPendingEvents() override;
-    void endProgram() override;
+    void endProgram() override { ended = true; }
 
     // Scripted answers.
     QString date = QStringLiteral("06.12.2026");

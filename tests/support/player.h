@@ -188,18 +188,12 @@ inline FormWindow *open(Forms &forms, const QString &name)
 class ShowWatcher : public QObject
 {
 public:
-    ShowWatcher(const QString &window, std::function<void()> glimpse)
-        : m_window(window)
-        , m_glimpse(std::move(glimpse))
-    {
-        qApp->installEventFilter(this);
-    }
+    ShowWatcher(QString window, std::function<void()> glimpse) : m_window(std::move(window)), m_glimpse(std::move(glimpse)) { qApp->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()
-            && watched->objectName() == m_window)
+        if (event->type() == QEvent::Show && watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow() && watched->objectName() == m_window)
             m_glimpse();
         return false;
     }
