@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
@@ -26,6 +27,14 @@ void QtServices::messageBox(const QString &prompt, const QString &title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    // Orca 48 skips an alert's labels of fewer than three words ("Leider falsch!" went unheard) and reads its
+    // description instead. Orca 43 reads the labels, and the description too, unless the label is related to
+    // something: then it reads the description alone. A label that labels itself is heard once by both.
+    box.setAccessibleDescription(prompt);
+    for (QLabel *label : box.findChildren<QLabel *>()) {
+        if (label->text() == prompt)
+            label->setBuddy(label);
+    }
     box.exec();
 }
 

@@ -1,17 +1,22 @@
 #include "boardpicture.h"
 #include "qtservices.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 // What the real services hand to the system, and where the board pictures are looked for.
@@ -29,6 +34,7 @@ private Q_SLOTS:
     void ownPictureFirstThenTheProgramsOne_data();
     void ownPictureFirstThenTheProgramsOne();
     void relativeDataHomeIsIgnored();
+    void messageIsReadWhereOrcaLooks();
 
 private:
     QList<QUrl> m_opened;
@@ -126,6 +132,27 @@ void TestQtServices::relativeDataHomeIsIgnored()
 #endif
     qputenv("XDG_DATA_HOME", "rel");
     QCOMPARE(QtServices().userDataFolder(), QDir::homePath() + QStringLiteral("/.local/share/zorbel"));
+}
+
+// Orca 48 reads a message box by its description, as it skips the box's labels of fewer than three words; Orca 43
+// reads the description as well as each label that is related to nothing, so the prompt's label is related.
+void TestQtServices::messageIsReadWhereOrcaLooks()
+{
+    QString described;
+    bool related = false;
+    QTimer::singleShot(0, [&] {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<QMessageBox *>(window)) {
+                described = QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+                for (QLabel *label : box->findChildren<QLabel *>())
+                    related |= label->text() == described && !QAccessible::queryAccessibleInterface(label)->relations().isEmpty();
+                box->done(QMessageBox::Ok);
+            }
+        }
+    });
+    QtServices().messageBox(QStringLiteral("Leider falsch!"), QStringLiteral("Schade!"));
+    QCOMPARE(described, QStringLiteral("Leider falsch!"));
+    QVERIFY2(related, "Orca 43 reads the prompt twice");
 }
 
 QTEST_MAIN(TestQtServices)

@@ -62,9 +62,10 @@ private:
     int m_failures = 0;
 };
 
+// Shown and active: a window drawn before it is active lacks its focused control's caret and frame.
 void Snapshots::expose(QWidget *window)
 {
-    if (!window || !QTest::qWaitForWindowExposed(window)) {
+    if (!window || !QTest::qWaitForWindowExposed(window) || !QTest::qWaitForWindowActive(window)) {
         std::fprintf(stderr, "%s: not on screen\n", window ? qPrintable(window->objectName()) : "window");
         ++m_failures;
     }
