@@ -6,4 +6,8 @@ if(NOT ZORBEL_WEB_QT)
     zorbel_cross_qt_prefix(web ZORBEL_WEB_QT)
 endif()
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZORBEL_WEB_QT)
+# That Qt is static, so its platform plugin is linked into the program, which CMake does only
+# where Qt's modules look for their plugins; Debian's source makes them skip that by default
+# (its 6.8 does), as Debian's shared Qt loads its plugins at run time.
+set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF CACHE BOOL "Whether Qt's modules skip looking for their plugins")
 include("${ZORBEL_WEB_QT}/lib/cmake/Qt6/qt.toolchain.cmake")

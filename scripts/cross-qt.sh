@@ -12,25 +12,29 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 QT_SOURCE_DIR="${QT_SOURCE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/zorbel/qt-source}"
-multiarch="$(gcc -print-multiarch 2>/dev/null || true)"
 
 # Only what the program and its tests use: no SQL, network, D-Bus, XML or concurrency modules,
-# no examples or tests of Qt itself; the host's Qt lends its moc, rcc and uic.
-QT_SHARED_ARGS=(
-    -DQT_HOST_PATH=/usr
-    -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake"
-    -DQT_BUILD_EXAMPLES=OFF
-    -DQT_BUILD_TESTS=OFF
-    -DFEATURE_sql=OFF
-    -DFEATURE_network=OFF
-    -DFEATURE_dbus=OFF
-    -DFEATURE_xml=OFF
-    -DFEATURE_concurrent=OFF
-    -DFEATURE_vulkan=OFF
-    -DFEATURE_jpeg=ON
-    -DFEATURE_printsupport=ON
-    -DFEATURE_testlib=ON
-)
+# no examples or tests of Qt itself; the host's Qt lends its moc, rcc and uic. Its CMake folder
+# carries the host's multiarch name, which g++ tells: set again once g++ is installed, as a
+# fresh machine has none before the build installs it.
+set_qt_shared_args() {
+    QT_SHARED_ARGS=(
+        -DQT_HOST_PATH=/usr
+        -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(gcc -print-multiarch 2>/dev/null || true)/cmake"
+        -DQT_BUILD_EXAMPLES=OFF
+        -DQT_BUILD_TESTS=OFF
+        -DFEATURE_sql=OFF
+        -DFEATURE_network=OFF
+        -DFEATURE_dbus=OFF
+        -DFEATURE_xml=OFF
+        -DFEATURE_concurrent=OFF
+        -DFEATURE_vulkan=OFF
+        -DFEATURE_jpeg=ON
+        -DFEATURE_printsupport=ON
+        -DFEATURE_testlib=ON
+    )
+}
+set_qt_shared_args
 
 # The host's Qt, whose version the cross builds build; empty where it is not installed.
 host_qt_version() {
@@ -84,6 +88,7 @@ build_qt_for() {
     dir="$(qt_dir "$target")"
     qt_ready "$target" && return 0
     install_missing_packages g++ qt6-base-dev cmake ninja-build "${packages[@]}"
+    set_qt_shared_args
     echo "Building Qt for $target into $dir (once; half an hour to an hour on two cores)"
     fetch_qt_source
     source="$(find "$QT_SOURCE_DIR" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')"

@@ -10,8 +10,10 @@ web_qt_packages=(emscripten binaryen)
 
 # Qt's configure wants an emscripten SDK's folder: a settings file naming its root and an
 # emcc inside that root. Debian's emscripten is one system-wide install, so a small folder
-# of links stands in for the SDK. Emscripten's own tools run under node with acorn from
-# Debian's node modules, which a node from elsewhere does not look in.
+# of links stands in for the SDK. Qt's toolchain file loads emscripten's from that folder when
+# a program is built against that Qt, and emscripten's then calls the tools beside itself (the
+# one of Debian 13 asks em-config for its cache). Emscripten's own tools run under node with
+# acorn from Debian's node modules, which a node from elsewhere does not look in.
 WEB_EMSDK="$WEB_QT_DIR/emsdk"
 export EMSDK="$WEB_EMSDK" EMSCRIPTEN=/usr/share/emscripten NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
 WEB_EMSCRIPTEN_TOOLCHAIN=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
@@ -38,15 +40,21 @@ web_qt_args=(
 )
 web_qt_install_args=()
 
-web_qt_before_configure() {
+# Made before Qt is configured and again before a program is built, so that a Qt built with
+# an older folder finds every tool the installed emscripten offers.
+web_emsdk_stand_in() {
     local root="$WEB_EMSDK/upstream/emscripten" tool
     rm -rf "$WEB_EMSDK"
     mkdir -p "$root/cmake/Modules/Platform"
     echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" >"$WEB_EMSDK/.emscripten"
-    for tool in emcc em++ emar emranlib; do
-        ln -s "/usr/bin/$tool" "$root/$tool"
+    for tool in emcc em++ emar emranlib emnm em-config; do
+        if [ -e "/usr/bin/$tool" ]; then ln -s "/usr/bin/$tool" "$root/$tool"; fi
     done
     ln -s "$WEB_EMSCRIPTEN_TOOLCHAIN" "$root/cmake/Modules/Platform/Emscripten.cmake"
+}
+
+web_qt_before_configure() {
+    web_emsdk_stand_in
     rm -rf "${WEB_EMPTY_EGL%/*}"
     mkdir -p "${WEB_EMPTY_EGL%/*}"
     emar cr "$WEB_EMPTY_EGL"

@@ -17,6 +17,7 @@ esac
 # The program's font comes from Debian's package, and node runs the tests.
 install_missing_packages "${web_qt_packages[@]}" cmake ninja-build fonts-comic-neue nodejs
 build_qt_for web
+web_emsdk_stand_in
 cmake --preset web
 cmake --build --preset web --parallel "$(nproc)"
 echo "Written: build-web/zorbel-web/ and build-web/zorbel-web.zip"
