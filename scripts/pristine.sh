@@ -124,15 +124,25 @@ readme_command() {
 test_summary='grep -E "tests passed|tests failed|^Skipped|^failed|^No cups-pdf printer" /tmp/test.log; [ $status -eq 0 ] || tail -n 40 /tmp/test.log'
 case "$mode" in
     test) command="$(readme_command test) >/tmp/test.log 2>&1; status=\$?; $test_summary; exit \$status" ;;
-    # The screenshot once the program has shown its first window.
-    run) command="$(readme_command run) >/tmp/run.log 2>&1 &
-        for _ in \$(seq 900); do pgrep -x zorbel >/dev/null && break; sleep 1; done
-        sleep 5; import -window root /tmp/run.png; kill %1" ;;
+    # The screenshot once the run command has become the program (it ends by starting it) and
+    # the program has shown its first window.
+    run)
+        cat >"$root/tmp/zorbel-run.sh" <<RUN
+$(readme_command run) >/tmp/run.log 2>&1 &
+program=\$!
+for _ in \$(seq 900); do
+    [ "\$(cat /proc/\$program/comm 2>/dev/null)" = zorbel ] && break
+    sleep 1
+done
+sleep 5
+import -window root /tmp/run.png
+kill \$program
+RUN
+        command="xvfb-run -a -s '-screen 0 1280x1024x24' bash /tmp/zorbel-run.sh" ;;
     shell) command="$2" ;;
 esac
 if [ "$mode" = run ]; then
-    chroot "$root" bash -c 'apt-get update -qq && apt-get install -y -qq --no-install-recommends xvfb xauth imagemagick procps >/dev/null'
-    command="xvfb-run -a -s '-screen 0 1280x1024x24' bash -c '$command'"
+    chroot "$root" bash -c 'apt-get update -qq && apt-get install -y -qq --no-install-recommends xvfb xauth imagemagick >/dev/null'
 fi
 
 user=root
