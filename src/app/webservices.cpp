@@ -63,13 +63,14 @@ EM_JS(void, openTarget, (const char *url, bool isMail), {
         window.open(target, '_blank', 'noopener');
 });
 
-// A page cannot close itself: it puts the page's ended message in the program's place.
+// A page cannot close itself: it puts the page's ended message in the program's place, the
+// element the windows are drawn in (a canvas with Qt 6.4, a container of their own after).
 EM_JS(void, showEnded, (), {
     const ended = document.getElementById('zorbel-ended');
-    if (!ended)
+    const screen = document.getElementById('zorbel-screen');
+    if (!ended || !screen)
         return;
-    for (const canvas of document.querySelectorAll('canvas'))
-        canvas.hidden = true;
+    screen.hidden = true;
     ended.hidden = false;
     document.documentElement.dataset.zorbel = 'ended';
 });
