@@ -8,6 +8,9 @@
 #   <target>_qt_install_args      options of the install step, if any
 #   <target>_qt_before_configure  a step before configuring, if any
 #   <target>_qt_after_install     a step after installing, given the source folder, if any
+# A target may carry patches to Qt's source, in patches/<target>-qt/*.patch (in name order):
+# they are applied to a copy of the source of its own, and a change of them builds again only
+# what they touch.
 # Sourcing this, or asking qt_ready, installs nothing.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -48,12 +51,25 @@ qt_dir() {
 
 # What an install is made from: a change of the Qt version, of the target's compiler or of
 # the options builds again instead of reusing a Qt that no longer fits.
-qt_recipe() {
+qt_configure_recipe() {
     local -n packages="${1}_qt_packages" args="${1}_qt_args"
     local package
     echo "qt6-base $(host_qt_version)"
     for package in "${packages[@]}"; do echo "$package $(package_version "$package")"; done
     echo "${QT_SHARED_ARGS[*]} ${args[*]}"
+}
+
+qt_patches() {
+    local patch
+    for patch in "$ROOT/patches/$1-qt"/*.patch; do
+        if [ -f "$patch" ]; then echo "$patch"; fi
+    done
+}
+
+qt_recipe() {
+    local patch
+    qt_configure_recipe "$1"
+    qt_patches "$1" | while read -r patch; do echo "${patch##*/} $(sha256sum <"$patch" | cut -d' ' -f1)"; done
 }
 
 qt_ready() {
@@ -81,20 +97,52 @@ fetch_qt_source() {
     echo "$version" >"$QT_SOURCE_DIR/.zorbel-version"
 }
 
+# A target's patched source: a copy of Debian's, the patches applied last taken back before
+# the new ones are applied, so that files no patch touches keep their times and stay built.
+patched_qt_source() {
+    local target="$1" source="$2" dir="$3" patch
+    local copy="$dir/source" applied="$dir/source/.zorbel-patches"
+    if [ "$(cat "$copy/.zorbel-version" 2>/dev/null)" != "$(host_qt_version)" ]; then
+        rm -rf "$copy"
+        cp -a "$source" "$copy"
+        host_qt_version >"$copy/.zorbel-version"
+        mkdir -p "$applied"
+    fi
+    if ! diff -rq "$applied" "$ROOT/patches/$target-qt" >/dev/null 2>&1; then
+        for patch in $(find "$applied" -name '*.patch' | sort -r); do
+            patch -d "$copy" -p1 -R -s <"$patch"
+        done
+        rm -rf "$applied"
+        mkdir -p "$applied"
+        for patch in $(qt_patches "$target"); do
+            patch -d "$copy" -p1 -s --no-backup-if-mismatch <"$patch"
+            cp "$patch" "$applied/"
+        done
+    fi
+    echo "$copy"
+}
+
+# The source folder the build in DIR was configured with.
+qt_built_source() {
+    sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$1/build/CMakeCache.txt" 2>/dev/null || true
+}
+
 # build_qt_for TARGET: Qt for that target into its folder, unless it is there already.
 build_qt_for() {
     local target="$1" dir source recipe
     local -n packages="${target}_qt_packages" args="${target}_qt_args"
     dir="$(qt_dir "$target")"
     qt_ready "$target" && return 0
-    install_missing_packages g++ qt6-base-dev cmake ninja-build "${packages[@]}"
+    install_missing_packages g++ qt6-base-dev cmake ninja-build patch "${packages[@]}"
     set_qt_shared_args
     echo "Building Qt for $target into $dir (once; half an hour to an hour on two cores)"
     fetch_qt_source
     source="$(find "$QT_SOURCE_DIR" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')"
-    recipe="$(qt_recipe "$target")"
-    # An interrupted build of the same recipe goes on where it stopped.
-    if [ "$(cat "$dir/build/.zorbel-recipe" 2>/dev/null)" != "$recipe" ]; then
+    if [ -n "$(qt_patches "$target")" ]; then source="$(patched_qt_source "$target" "$source" "$dir")"; fi
+    recipe="$(qt_configure_recipe "$target")"
+    # An interrupted build of the same recipe and source goes on where it stopped.
+    if [ "$(cat "$dir/build/.zorbel-recipe" 2>/dev/null)" != "$recipe" ] \
+        || [ "$(realpath -q "$(qt_built_source "$dir")")" != "$(realpath "$source")" ]; then
         if declare -F "${target}_qt_before_configure" >/dev/null; then "${target}_qt_before_configure"; fi
         rm -rf "$dir/build"
         cmake -S "$source" -B "$dir/build" -G Ninja -DCMAKE_INSTALL_PREFIX="$dir/install" "${QT_SHARED_ARGS[@]}" "${args[@]}"
@@ -106,5 +154,5 @@ build_qt_for() {
     local -n install_args="${target}_qt_install_args"
     cmake --install "$dir/build" "${install_args[@]}"
     if declare -F "${target}_qt_after_install" >/dev/null; then "${target}_qt_after_install" "$source"; fi
-    echo "$recipe" >"$dir/install/.zorbel-complete"
+    qt_recipe "$target" >"$dir/install/.zorbel-complete"
 }
