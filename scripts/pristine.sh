@@ -3,13 +3,14 @@
 # suite, its base kept as a tarball in the cache), a plain copy of the repository's committed
 # HEAD in it, and one of the README's commands run there, as root or as a user with sudo.
 #
-#   bash scripts/pristine.sh bookworm|trixie [--user] [--keep] test|run|shell COMMAND
+#   bash scripts/pristine.sh bookworm|trixie [--user] [--keep] [--tree] test|run|shell COMMAND
 #
 #   test   the README's test command; its log goes to the root's /tmp/test.log
 #   run    the README's run command under Xvfb, with a screenshot in the root's /tmp/run.png
 #   shell  COMMAND (a bash command line) in the project's folder in the root
 #   --user runs it as the user "newcomer", who may use sudo, instead of as root
 #   --keep takes the root as the last run left it, instead of a fresh one
+#   --tree lends the root this working tree itself, as it is, instead of a copy of HEAD
 #
 # The root is PRISTINE_DIR/SUITE (default ~/.cache/zorbel/pristine). It shares this machine's
 # network, so its CUPS clients are tied to its own server's socket: whatever CUPS runs here or
@@ -17,14 +18,15 @@
 # afterwards, and nothing stays mounted. Needs root rights (debootstrap, chroot, mounts).
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-usage() { echo "usage: bash scripts/pristine.sh bookworm|trixie [--user] [--keep] test|run|shell COMMAND" >&2; exit 2; }
+usage() { echo "usage: bash scripts/pristine.sh bookworm|trixie [--user] [--keep] [--tree] test|run|shell COMMAND" >&2; exit 2; }
 suite="${1:-}"
 case "$suite" in bookworm | trixie) shift ;; *) usage ;; esac
-as_user="" keep="" fresh=""
+as_user="" keep="" tree="" fresh=""
 while [[ "${1:-}" == --* ]]; do
     case "$1" in
         --user) as_user=1 ;;
         --keep) keep=1 ;;
+        --tree) tree=1 ;;
         *) usage ;;
     esac
     shift
@@ -113,8 +115,14 @@ if [ -n "$fresh" ]; then
             echo "newcomer ALL=(ALL) NOPASSWD: ALL" >/etc/sudoers.d/newcomer'
     fi
     mkdir -p "$root$home"
-    git -C "$ROOT" archive --format=tar --prefix=project/ HEAD | tar -x -C "$root$home"
-    if [ -n "$as_user" ]; then chroot "$root" chown -R newcomer: "$home/project"; fi
+    if [ -z "$tree" ]; then
+        git -C "$ROOT" archive --format=tar --prefix=project/ HEAD | tar -x -C "$root$home"
+        if [ -n "$as_user" ]; then chroot "$root" chown -R newcomer: "$home/project"; fi
+    fi
+fi
+if [ -n "$tree" ]; then
+    mkdir -p "$root$home/project"
+    mount --bind "$ROOT" "$root$home/project"
 fi
 
 readme_command() {

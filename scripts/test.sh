@@ -17,13 +17,13 @@ fi
 # scripts/web.sh builds it): the web build with the game core's tests under node, and the
 # browsers and the packages that play it in the CTest run below (tests/web).
 source "$ROOT/scripts/web-qt.sh"
-if qt_ready web; then
+if web_ready; then
     bash "$ROOT/scripts/web.sh" test
     install_missing_packages chromium firefox-esr webkit2gtk-driver
     command -v npm >/dev/null || install_missing_packages npm
     (cd "$ROOT" && npm ci --no-fund --no-audit)
 else
-    echo "Skipped: the web build, its tests under node and in the browsers, as $(qt_dir web) holds no Qt for WebAssembly (bash scripts/web.sh builds it)."
+    echo "Skipped: the web build, its tests under node and in the browsers, as no Qt for WebAssembly is built yet (bash scripts/web.sh builds it)."
 fi
 
 ctest --preset desktop --parallel "$(nproc)"

@@ -60,6 +60,25 @@ web_qt_before_configure() {
     emar cr "$WEB_EMPTY_EGL"
 }
 
+# Qt's browser platform as Debian 13 builds it needs Debian 13's emscripten: an older Debian
+# builds the web version in a Debian 13 root of its own, kept in the cache, which it lends
+# this working tree to (pristine.sh).
+WEB_ROOT_DIR="${XDG_CACHE_HOME:-$HOME/.cache}/zorbel/web-root"
+web_builds_in_root() {
+    local ID="" VERSION_ID=""
+    . /etc/os-release
+    [ "$ID" = debian ] && [ "${VERSION_ID:-99}" -lt 13 ]
+}
+
+# Whether the Qt for WebAssembly is built, here or in that root.
+web_ready() {
+    if web_builds_in_root; then
+        [ -f "$WEB_ROOT_DIR/trixie/root/.cache/zorbel/web-qt/install/.zorbel-complete" ]
+    else
+        qt_ready web
+    fi
+}
+
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
     build_qt_for web
 fi

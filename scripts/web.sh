@@ -3,7 +3,8 @@
 # emscripten against the Qt for WebAssembly that web-qt.sh builds once into a cache, and
 # writes the folder a web server serves, build-web/zorbel-web/, and its zip,
 # build-web/zorbel-web.zip. With "serve" it then serves that folder on localhost; with "test"
-# it runs the game core's tests under node. WEB_QT_DIR and PORT may be set by the caller.
+# it runs the game core's tests under node. On a Debian older than 13 all but the serving
+# happens in a Debian 13 root (web-qt.sh). WEB_QT_DIR and PORT may be set by the caller.
 source "$(dirname "${BASH_SOURCE[0]}")/web-qt.sh"
 cd "$ROOT"
 
@@ -14,16 +15,24 @@ case "$command" in
     *) echo "usage: bash scripts/web.sh [build|serve|test]" >&2; exit 2 ;;
 esac
 
-# The program's font comes from Debian's package, and node runs the tests.
-install_missing_packages "${web_qt_packages[@]}" cmake ninja-build fonts-comic-neue nodejs
-build_qt_for web
-web_emsdk_stand_in
-cmake --preset web
-cmake --build --preset web --parallel "$(nproc)"
-echo "Written: build-web/zorbel-web/ and build-web/zorbel-web.zip"
+if web_builds_in_root; then
+    echo "Building the web version in a Debian 13 root ($WEB_ROOT_DIR), as this Debian is older"
+    as_root env PRISTINE_DIR="$WEB_ROOT_DIR" bash "$ROOT/scripts/pristine.sh" trixie --keep --tree shell "bash scripts/web.sh ${command/serve/build}"
+    # What the root's build wrote into the tree belongs to whoever owns the tree.
+    as_root chown -R "$(stat -c %u:%g "$ROOT")" build-web
+else
+    # The program's font comes from Debian's package, and node runs the tests.
+    install_missing_packages "${web_qt_packages[@]}" cmake ninja-build fonts-comic-neue nodejs
+    build_qt_for web
+    web_emsdk_stand_in
+    cmake --preset web
+    cmake --build --preset web --parallel "$(nproc)"
+    echo "Written: build-web/zorbel-web/ and build-web/zorbel-web.zip"
+    if [ "$command" = test ]; then ctest --preset web --parallel "$(nproc)"; fi
+fi
 
 case "$command" in
-    test) ctest --preset web --parallel "$(nproc)" ;;
+    build | test) ;;
     serve)
         port="${PORT:-8080}"
         echo "Zorbel at http://localhost:$port/ (Ctrl+C ends the server)"
