@@ -7,6 +7,11 @@
 const fs = require('fs');
 const path = require('path');
 
+// Qt asks the browser for the user's languages; a node without a navigator of its own is
+// given one that names node's locale.
+globalThis.navigator ??= {language: Intl.DateTimeFormat().resolvedOptions().locale};
+globalThis.navigator.languages ??= [globalThis.navigator.language];
+
 const [program, ...args] = process.argv.slice(2);
 const script = path.resolve(program);
 const start = require(script);
