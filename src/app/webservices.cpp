@@ -2,14 +2,20 @@
 
 #include "look.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QInputMethodQueryEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QUrl>
+#include <QWidget>
+#include <QWindow>
 
 #include <emscripten.h>
 
@@ -64,7 +70,7 @@ EM_JS(void, openTarget, (const char *url, bool isMail), {
 });
 
 // A page cannot close itself: it puts the page's ended message in the program's place, the
-// element the windows are drawn in (a canvas with Qt 6.4, a container of their own after).
+// element the windows are drawn in.
 EM_JS(void, showEnded, (), {
     const ended = document.getElementById('zorbel-ended');
     const screen = document.getElementById('zorbel-screen');
@@ -74,6 +80,66 @@ EM_JS(void, showEnded, (), {
     ended.hidden = false;
     document.documentElement.dataset.zorbel = 'ended';
 });
+
+// Qt types into the page through a hidden field of its own, which it focuses whatever control
+// gets the focus; a phone opens its keyboard for that field unless the field asks for none. So
+// the field asks for a keyboard only while a text box has the focus, and takes the focus anew
+// when it starts to, as a phone opens its keyboard when a field gets the focus.
+EM_JS(void, offerKeyboard, (bool typing), {
+    const field = [...document.body.children].find((element) => 'data-qinputcontext' in element);
+    const mode = typing ? 'text' : 'none';
+    if (!field || field.inputMode === mode)
+        return;
+    field.inputMode = mode;
+    if (typing && document.activeElement === field) {
+        field.blur();
+        field.focus();
+    }
+});
+
+bool acceptsText(QObject *object)
+{
+    if (!object)
+        return false;
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QCoreApplication::sendEvent(object, &query);
+    return query.value(Qt::ImEnabled).toBool();
+}
+
+// Qt's page gives a window the maximise box it asks for, and maximising stretches it over the
+// page; a window of fixed size has none on the desktop.
+class FixedSizeWithoutMaximise final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            const auto *widget = static_cast<QWidget *>(watched);
+            if (widget->isWindow() && widget->windowHandle() && widget->minimumSize() == widget->maximumSize())
+                widget->windowHandle()->setFlag(Qt::WindowMaximizeButtonHint, false);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// A phone turned over gives the page another shape: a window that the page would now cut off
+// (its title bar or its client area; the certificate's frame lies beyond the page's left edge,
+// as on the desktop) moves to the middle of the page, where the program opens most of them.
+void keepWindowsOnScreen(const QRect &screen)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        const QRect client = window->geometry();
+        QRect shown(QPoint(client.left(), window->frameGeometry().top()), client.bottomRight());
+        if (!window->isVisible() || screen.contains(shown))
+            continue;
+        const QPoint from = shown.topLeft();
+        shown.moveCenter(screen.center());
+        window->move(window->pos() + shown.topLeft() - from);
+    }
+}
 
 } // namespace
 
@@ -86,6 +152,10 @@ WebServices::WebServices()
     QFont::insertSubstitution(QString::fromLatin1(Look::fontFamily), QStringLiteral("Comic Neue"));
     // The title bars the page draws show the program's icon, as a desktop's do.
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon-32.png")));
+    QObject::connect(qApp, &QGuiApplication::focusObjectChanged, qApp, [](QObject *object) { offerKeyboard(acceptsText(object)); });
+    qApp->installEventFilter(new FixedSizeWithoutMaximise(qApp));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        QObject::connect(screen, &QScreen::geometryChanged, qApp, &keepWindowsOnScreen);
 }
 
 void WebServices::setClipboardImage(const QImage &image)
