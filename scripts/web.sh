@@ -14,8 +14,8 @@ case "$command" in
     *) echo "usage: bash scripts/web.sh [build|serve|test]" >&2; exit 2 ;;
 esac
 
-# The program's font comes from Debian's package, and node runs the tests.
-install_missing_packages "${web_qt_packages[@]}" cmake ninja-build fonts-comic-neue nodejs
+# The program's fonts come from Debian's packages, and node runs the tests.
+install_missing_packages "${web_qt_packages[@]}" cmake ninja-build fonts-comic-neue fonts-dejavu-core nodejs
 build_qt_for web
 web_emsdk_stand_in
 cmake --preset web
