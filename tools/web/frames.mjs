@@ -50,6 +50,13 @@ export function watchFrames() {
         drawing = false;
         window.zorbelFrames.push({end: performance.now(), colours: window.zorbelProbes.map(colourAt)});
     };
+    // New probes read what the windows show now, as a window drawn before may not draw again.
+    window.zorbelProbe = list => {
+        window.zorbelProbes = list;
+        if (!drawing)
+            record();
+        return performance.now();
+    };
     const watch = (prototype, name) => {
         const draw = prototype[name];
         prototype[name] = function (...args) {
@@ -89,7 +96,7 @@ const pause = milliseconds => new Promise(resolve => setTimeout(resolve, millise
 
 // The end of the first frame after `since` whose colours at the probes pass `shows`.
 export async function frameWhere(page, points, since, what, shows = shown(points)) {
-    await page.evaluate(list => { window.zorbelProbes = list; }, points);
+    await page.evaluate(list => window.zorbelProbe(list), points);
     for (const until = Date.now() + 30000; Date.now() < until; await pause(50)) {
         const frames = await page.evaluate(() => window.zorbelFrames);
         const frame = frames.find(({end, colours}) => end > since && colours.length === points.length && shows(colours));
@@ -108,7 +115,7 @@ export async function clickToFrame(page, rect, points, what, shows) {
             break;
     }
     // The probes are in place before the click, as its frame may come before the next call.
-    const since = await page.evaluate(list => { window.zorbelProbes = list; return performance.now(); }, points);
+    const since = await page.evaluate(list => window.zorbelProbe(list), points);
     await page.mouse.click(...center(rect));
     const end = await frameWhere(page, points, since, what, shows);
     return end - await page.evaluate(() => window.zorbelReleased);
