@@ -21,8 +21,8 @@ if web_builds_in_root; then
     # What the root's build wrote into the tree belongs to whoever owns the tree.
     as_root chown -R "$(stat -c %u:%g "$ROOT")" build-web
 else
-    # The program's font comes from Debian's package, and node runs the tests.
-    install_missing_packages "${web_qt_packages[@]}" cmake ninja-build fonts-comic-neue nodejs
+    # The program's fonts come from Debian's packages, and node runs the tests.
+    install_missing_packages "${web_qt_packages[@]}" cmake ninja-build fonts-comic-neue fonts-dejavu-core nodejs
     build_qt_for web
     web_emsdk_stand_in
     cmake --preset web

@@ -3,8 +3,11 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
+
+class QObject;
 
 struct ProgramVersion
 {
@@ -48,6 +51,16 @@ public:
     virtual double random() = 0;
 
     virtual QString programFolder() const = 0;
+    // Runs `ready` once the program's file `name` (relative to programFolder()) can be read,
+    // unless `context` is gone by then. A program's files lie beside it, so they are ready at
+    // once; a web page fetches them from its server first. A file that cannot be had is ready
+    // too, and missing.
+    virtual void fetchProgramFile(const QString &name, QObject *context, std::function<void()> ready)
+    {
+        Q_UNUSED(name);
+        Q_UNUSED(context);
+        ready();
+    }
     // The user's own data folder; its Bilder hold pictures that take the place of the
     // program's own. Empty when there is none.
     virtual QString userDataFolder() const = 0;

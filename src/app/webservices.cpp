@@ -6,18 +6,27 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QInputMethodQueryEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
 
 #include <emscripten.h>
+#include <emscripten/fetch.h>
+
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -141,6 +150,33 @@ void keepWindowsOnScreen(const QRect &screen)
     }
 }
 
+// The page's own files that the program has fetched from beside the page, in the browser's
+// memory under the same names.
+const QString fetchedFolder = QStringLiteral("/zorbel");
+
+// A program file on its way from the page's server.
+struct ProgramFileFetch
+{
+    QString file;
+    QPointer<QObject> context;
+    std::function<void()> ready;
+};
+
+// The browser answers outside the toolkit's event loop: the file goes into memory at once, and
+// `ready` runs from the event loop, where it may touch the windows.
+void programFileFetched(emscripten_fetch_t *fetch)
+{
+    const std::unique_ptr<ProgramFileFetch> request(static_cast<ProgramFileFetch *>(fetch->userData));
+    if (fetch->status == 200 && QDir().mkpath(QFileInfo(request->file).path())) {
+        QFile file(request->file);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(fetch->data, static_cast<qint64>(fetch->numBytes));
+    }
+    emscripten_fetch_close(fetch);
+    if (request->context)
+        QTimer::singleShot(0, request->context, std::move(request->ready));
+}
+
 } // namespace
 
 WebServices::WebServices()
@@ -150,6 +186,12 @@ WebServices::WebServices()
     for (const char *face : {":/fonts/ComicNeue-Regular.otf", ":/fonts/ComicNeue-Bold.otf"})
         QFontDatabase::addApplicationFont(QString::fromLatin1(face));
     QFont::insertSubstitution(QString::fromLatin1(Look::fontFamily), QStringLiteral("Comic Neue"));
+    // The toolkit's own face, of the message boxes and of letters Comic Neue lacks, is needed
+    // only later: it comes as a file of its own, so that the first window need not wait for it.
+    const QString toolkitFace = QStringLiteral("DejaVuSans.ttf");
+    fetchProgramFile(toolkitFace, qApp, [file = QDir(fetchedFolder).filePath(toolkitFace)] {
+        QFontDatabase::addApplicationFont(file);
+    });
     // The title bars the page draws show the program's icon, as a desktop's do.
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon-32.png")));
     QObject::connect(qApp, &QGuiApplication::focusObjectChanged, qApp, [](QObject *object) { offerKeyboard(acceptsText(object)); });
@@ -190,8 +232,25 @@ void WebServices::openUrl(const QString &target)
 
 QString WebServices::programFolder() const
 {
-    // The board pictures travel inside the program, under the resource prefix /program.
-    return QStringLiteral(":/program");
+    return fetchedFolder;
+}
+
+void WebServices::fetchProgramFile(const QString &name, QObject *context, std::function<void()> ready)
+{
+    const QString file = QDir(fetchedFolder).filePath(name);
+    if (QFileInfo::exists(file)) {
+        ready();
+        return;
+    }
+    // Beside the page, where the browser's cache (the page's service worker) answers offline.
+    emscripten_fetch_attr_t attributes;
+    emscripten_fetch_attr_init(&attributes);
+    std::strcpy(attributes.requestMethod, "GET");
+    attributes.attributes = EMSCRIPTEN_FETCH_LOAD_TO_MEMORY;
+    attributes.onsuccess = programFileFetched;
+    attributes.onerror = programFileFetched;
+    attributes.userData = new ProgramFileFetch{file, context, std::move(ready)};
+    emscripten_fetch(&attributes, name.toUtf8().constData());
 }
 
 QString WebServices::userDataFolder() const

@@ -17,6 +17,7 @@ public:
     bool printImage(const QImage &image, const PagePlacement &placement) override;
     void openUrl(const QString &target) override;
     QString programFolder() const override;
+    void fetchProgramFile(const QString &name, QObject *context, std::function<void()> ready) override;
     QString userDataFolder() const override;
     void endProgram() override;
 

@@ -72,9 +72,14 @@ QImage decodeBoardPicture(const QString &path, const QSize &size)
     return decode(file.readAll(), size);
 }
 
+QString boardPictureName(int number)
+{
+    return QStringLiteral("Bilder/picture%1.jpg").arg(number);
+}
+
 QStringList boardPicturePaths(const QString &userDataFolder, const QString &programFolder, int number)
 {
-    const QString name = QStringLiteral("Bilder/picture%1.jpg").arg(number);
+    const QString name = boardPictureName(number);
     QStringList paths;
     // An empty folder would make the name relative to wherever the program was started.
     for (const QString &folder : {userDataFolder, programFolder}) {

@@ -19,6 +19,9 @@
 // A null image unless the file is a complete JPEG of a sane size that decodes.
 QImage decodeBoardPicture(const QString &path, const QSize &size);
 
+// Where picture `number` lies in a folder: in its Bilder.
+QString boardPictureName(int number);
+
 // The files that may hold picture `number`, in the order they are tried: the user's own
 // in their data folder's Bilder, then the program's in its Bilder.
 QStringList boardPicturePaths(const QString &userDataFolder, const QString &programFolder, int number);

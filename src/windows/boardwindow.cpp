@@ -120,14 +120,19 @@ void BoardWindow::Form_Load()
 
 void BoardWindow::loadPicture(BoardFormWindow &board)
 {
-    const QStringList paths = boardPicturePaths(services().userDataFolder(), services().programFolder(), m_state.Bildnummer());
+    const int number = m_state.Bildnummer();
     // The cards hide the whole picture until the first pair goes, so the board need
-    // not wait for a large photo to decode before it opens.
-    // Decoded at the screen's own pixels, so that it stays sharp on a high-density display.
-    board.pictureLoad = new BoardPictureLoad(paths, board.imgBild->size() * board.imgBild->devicePixelRatioF(), &board);
-    connect(board.pictureLoad, &BoardPictureLoad::ready, &board, [this, window = &board] {
-        if (ui() == window)
-            showLoadedPicture(*window);
+    // not wait for the program's picture to arrive, nor for a large photo to decode, before it opens.
+    services().fetchProgramFile(boardPictureName(number), &board, [this, window = &board, number] {
+        if (ui() != window)
+            return;
+        const QStringList paths = boardPicturePaths(services().userDataFolder(), services().programFolder(), number);
+        // Decoded at the screen's own pixels, so that it stays sharp on a high-density display.
+        window->pictureLoad = new BoardPictureLoad(paths, window->imgBild->size() * window->imgBild->devicePixelRatioF(), window);
+        connect(window->pictureLoad, &BoardPictureLoad::ready, window, [this, window] {
+            if (ui() == window)
+                showLoadedPicture(*window);
+        });
     });
 }
 
