@@ -1,9 +1,10 @@
 // Serves the web build on localhost and drives Debian's browsers, for the browser tests and
 // the benchmark: Chromium over the DevTools protocol and Firefox over WebDriver BiDi through
 // puppeteer, and WebKitGTK's MiniBrowser through WebKitWebDriver, which speaks only classic
-// WebDriver, with a few plain HTTP requests. Every browser shows the page in a viewport of
-// the same size and offers the same few calls. Also runs tools/webroad, which tells where
-// the desktop program puts each window and control on a screen of that size.
+// WebDriver, with a few plain HTTP requests. Every browser shows the page on a desktop's screen
+// of the same size, Chromium also on a phone's and a tablet's as it emulates them, and offers
+// the same few calls. Also runs tools/webroad, which tells where the desktop program puts each
+// window and control on a desktop's screen.
 
 import {execFileSync, spawn} from 'node:child_process';
 import fs from 'node:fs';
@@ -14,6 +15,44 @@ import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 
 export const viewport = {width: 1280, height: 1024};
+
+// Each screen's page in CSS pixels, its device pixels per CSS pixel, and whether it is touched.
+export const screens = {
+    desktop: {...viewport, ratio: 1, touch: false},
+    phone: {width: 390, height: 844, ratio: 3, touch: true},
+    tablet: {width: 768, height: 1024, ratio: 2, touch: true},
+};
+
+// Runs in the page: the program's windows as the page shows them, front first, each with its
+// caption, its frame and client area in CSS pixels of the page, whether its title bar is drawn
+// active, which of its title-bar boxes show and the pointer over it; with the page's zoom and
+// its part on the screen, and the element that has the keyboard.
+function pageView() {
+    const root = document.querySelector('#zorbel-screen #qt-shadow-container')?.shadowRoot;
+    const view = window.visualViewport ?? {offsetLeft: 0, offsetTop: 0, width: innerWidth, height: innerHeight, scale: 1};
+    const rect = element => {
+        const {left, top, width, height} = element.getBoundingClientRect();
+        return [left, top, width, height];
+    };
+    const windows = [...(root?.querySelectorAll('.qt-window') ?? [])].filter(element => element.style.display === 'block')
+        .sort((a, b) => b.style.zIndex - a.style.zIndex)
+        .map(element => {
+            const titleBar = element.querySelector('.title-bar');
+            const boxes = [...titleBar.querySelectorAll('.image-button')].slice(1);
+            return {
+                caption: element.querySelector('.window-name').textContent,
+                frame: rect(element),
+                titleBar: rect(titleBar),
+                client: rect(element.querySelector('.qt-window-canvas-container')),
+                active: getComputedStyle(titleBar).opacity === '1',
+                boxes: ['restore', 'maximise', 'close'].filter((box, k) => boxes[k]?.style.display !== 'none'),
+                pointer: element.querySelector('.qt-window-contents').style.cursor,
+            };
+        });
+    const focus = document.activeElement;
+    return {left: view.offsetLeft, top: view.offsetTop, width: view.width, height: view.height, zoom: view.scale,
+        ratio: devicePixelRatio, windows, typing: focus?.tagName === 'INPUT' && focus.inputMode !== 'none'};
+}
 
 export function center([x, y, width, height]) {
     return [x + width / 2, y + height / 2];
@@ -60,7 +99,7 @@ export async function serve(folder) {
 const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
     '--disable-sync', '--no-first-run', '--disable-extensions', '--lang=de-DE', '--accept-lang=de-DE'];
 
-async function puppeteerBrowser(kind) {
+async function puppeteerBrowser(kind, screen) {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'zorbel-profile-'));
     const browser = await puppeteer.launch(kind === 'chromium'
         ? {browser: 'chrome', executablePath: '/usr/bin/chromium', args: chromiumArgs, userDataDir: profile, headless: true}
@@ -68,17 +107,29 @@ async function puppeteerBrowser(kind) {
             // Headless, Firefox offers WebGL, on which the page draws, only when asked to.
             extraPrefsFirefox: {'webgl.force-enabled': true, 'intl.locale.requested': 'de-DE', 'intl.accept_languages': 'de-DE'}});
     const page = await browser.newPage();
-    // Chromium also plays as on a tablet, where a tap must be one click.
-    await page.setViewport({...viewport, hasTouch: kind === 'chromium'});
+    const {ratio, touch} = screen;
+    let {width, height} = screen;
+    const show = () => page.setViewport({width, height, deviceScaleFactor: ratio, isMobile: touch, hasTouch: touch});
+    await show();
     return {
         name: kind, page,
         goto: url => page.goto(url),
-        click: (x, y) => page.mouse.click(x, y),
-        tap: (x, y) => (kind === 'chromium' ? page.touchscreen.tap(x, y) : page.mouse.click(x, y)),
+        press: (x, y) => (touch ? page.touchscreen.tap(x, y) : page.mouse.click(x, y)),
         key: name => page.keyboard.press(name),
-        type: text => page.keyboard.type(text),
+        // A phone's keyboard hands the page its text without key presses.
+        type: async text => {
+            for (const character of text)
+                await (touch ? page.keyboard.sendCharacter(character) : page.keyboard.type(character));
+        },
         screenshot: async () => Buffer.from(await page.screenshot()),
         run: script => page.evaluate(script),
+        view: () => page.evaluate(pageView),
+        // The screen turned over, as a phone or a tablet is: its sides swap. True when it is then wider than high.
+        turn: async () => {
+            [width, height] = [height, width];
+            await show();
+            return width > height;
+        },
         close: async () => { await browser.close(); fs.rmSync(profile, {recursive: true, force: true}); },
     };
 }
@@ -128,16 +179,20 @@ async function webkitBrowser() {
     return {
         name: 'webkit',
         goto: url => call('POST', `${at}/url`, {url}),
-        click,
-        tap: click,
+        press: click,
         key: name => actions([{type: 'key', id: 'keyboard', actions: [{type: 'keyDown', value: webdriverKeys[name]}, {type: 'keyUp', value: webdriverKeys[name]}]}]),
         type: text => actions([{type: 'key', id: 'keyboard', actions: [...text].flatMap(value => [{type: 'keyDown', value}, {type: 'keyUp', value}])}]),
         screenshot: async () => Buffer.from(await call('GET', `${at}/screenshot`), 'base64'),
         run,
+        view: () => run(pageView),
         close: async () => { await call('DELETE', at).catch(() => {}); driver.kill(); },
     };
 }
 
-export function launch(kind) {
-    return kind === 'webkit' ? webkitBrowser() : puppeteerBrowser(kind);
+// Only Chromium emulates a phone or a tablet: WebKitGTK's pointer actions of the kind touch
+// arrive as a mouse's, and MiniBrowser, a desktop browser, zooms no page for a small screen.
+export function launch(kind, screen = screens.desktop) {
+    if (screen !== screens.desktop && kind !== 'chromium')
+        throw new Error(`${kind} cannot play on a ${screen.width} x ${screen.height} touch screen`);
+    return kind === 'webkit' ? webkitBrowser() : puppeteerBrowser(kind, screen);
 }
