@@ -20,7 +20,8 @@ const {clickToFrame, desktopColours, frameWhere, watchFrames} = await import('..
 
 const firstLoadLimit = 4.5e6;
 const folder = path.resolve(webFolder);
-const pictures = fs.readdirSync(path.join(folder, 'Bilder')).map(name => `Bilder/${name}`);
+const pictureFolder = path.join(folder, 'Bilder');
+const pictures = fs.existsSync(pictureFolder) ? fs.readdirSync(pictureFolder).map(name => `Bilder/${name}`) : [];
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'zorbel-firstload-'));
 const choices = ['optKlasse(0)', 'chkRechenart(0)', 'optLevel(0)'];
 const places = desktopRoad(webroad, programFolder, [
