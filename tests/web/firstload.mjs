@@ -54,7 +54,7 @@ try {
         if (url.origin === server.origin)
             asked.push(url.pathname.slice(1));
     });
-    await page.evaluateOnNewDocument(watchFrames);
+    await page.evaluateOnNewDocument(watchFrames, probes('frmSplash', 'splash'));
     await page.goto(`${server.origin}/`);
     await frameWhere(page, probes('frmSplash', 'splash'), 0, 'the splash window');
     await page.mouse.click(...center(places.frmSplash.controls.lblTitel));
