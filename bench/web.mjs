@@ -46,9 +46,10 @@ async function load(server) {
         let transferred = 0;
         session.on('Network.requestWillBeSent', event => asked.push(event.request.url));
         session.on('Network.loadingFinished', event => { transferred += event.encodedDataLength; });
-        await page.evaluateOnNewDocument(watchFrames);
+        const splashProbes = probes('frmSplash', 'splash');
+        await page.evaluateOnNewDocument(watchFrames, splashProbes);
         await page.goto(`${server.origin}/`);
-        const splash = await frameWhere(page, probes('frmSplash', 'splash'), 0, 'the splash window');
+        const splash = await frameWhere(page, splashProbes, 0, 'the splash window');
         const control = name => places.frmAuswahl.controls[name];
         await page.mouse.click(...center(places.frmSplash.controls.lblTitel));
         await frameWhere(page, probes('frmAuswahl', 'auswahl-leer'), 0, 'the selection window');

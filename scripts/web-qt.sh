@@ -37,6 +37,51 @@ web_qt_args=(
     -DFEATURE_sessionmanager=OFF
     -DFEATURE_printpreviewwidget=OFF
     -DFEATURE_printpreviewdialog=OFF
+    # What the program never shows, yet a static link would carry into every page's download:
+    # the styles and the accessibility of every kind of widget name each of them. Widgets
+    # that need one of these go with it (combo boxes and calendars with the item views).
+    -DFEATURE_style_stylesheet=OFF
+    -DFEATURE_style_windows=OFF
+    -DFEATURE_itemviews=OFF
+    -DFEATURE_graphicsview=OFF
+    -DFEATURE_mdiarea=OFF
+    -DFEATURE_textedit=OFF
+    -DFEATURE_mainwindow=OFF
+    -DFEATURE_menubar=OFF
+    -DFEATURE_tabbar=OFF
+    -DFEATURE_toolbox=OFF
+    -DFEATURE_splitter=OFF
+    -DFEATURE_spinbox=OFF
+    -DFEATURE_dial=OFF
+    -DFEATURE_lcdnumber=OFF
+    -DFEATURE_keysequenceedit=OFF
+    -DFEATURE_commandlinkbutton=OFF
+    -DFEATURE_splashscreen=OFF
+    -DFEATURE_statusbar=OFF
+    -DFEATURE_sizegrip=OFF
+    -DFEATURE_scroller=OFF
+    -DFEATURE_whatsthis=OFF
+    -DFEATURE_colordialog=OFF
+    -DFEATURE_filedialog=OFF
+    -DFEATURE_fontdialog=OFF
+    -DFEATURE_progressdialog=OFF
+    -DFEATURE_inputdialog=OFF
+    -DFEATURE_errormessage=OFF
+    -DFEATURE_wizard=OFF
+    -DFEATURE_printdialog=OFF
+    -DFEATURE_movie=OFF
+    -DFEATURE_textodfwriter=OFF
+    -DFEATURE_textmarkdownreader=OFF
+    -DFEATURE_textmarkdownwriter=OFF
+    -DFEATURE_mimetype=OFF
+    -DFEATURE_settings=OFF
+    -DFEATURE_hijricalendar=OFF
+    -DFEATURE_jalalicalendar=OFF
+    # Pictures of 16 bits and floating point per channel; the program's are 8 bits.
+    -DFEATURE_raster_64bit=OFF
+    -DFEATURE_raster_fp=OFF
+    # The compact SHA-3 instead of the unrolled one.
+    -DFEATURE_sha3_fast=OFF
 )
 web_qt_install_args=()
 

@@ -8,12 +8,13 @@ import path from 'node:path';
 import {PNG} from 'pngjs';
 import {center} from './browsers.mjs';
 
-// Runs in the page before its scripts (evaluateOnNewDocument). Qt 6.4 draws every window into
-// one canvas with WebGL; later versions draw each window into a canvas of its own with a 2D
-// context, inside a shadow root. A probe reads the topmost drawn window's canvas at its point.
-export function watchFrames() {
+// Runs in the page before its scripts (evaluateOnNewDocument), given the probes of the first
+// window, so that no frame of it goes unread. Qt 6.4 draws every window into one canvas with
+// WebGL; later versions draw each window into a canvas of its own with a 2D context, inside a
+// shadow root. A probe reads the topmost drawn window's canvas at its point.
+export function watchFrames(firstProbes = []) {
     window.zorbelFrames = [];
-    window.zorbelProbes = [];
+    window.zorbelProbes = firstProbes;
     // The end of the first animation frame after the release: the soonest a page can show a click.
     addEventListener('pointerup', event => {
         window.zorbelReleased = event.timeStamp;
