@@ -19,7 +19,7 @@ if (!fs.existsSync(path.join(webFolder, 'index.html'))) {
 }
 // Only now: the browsers' packages come with the web build's tools (npm ci).
 const {PNG} = await import('pngjs');
-const {center, desktopRoad, launch, serve, viewport} = await import('../../tools/web/browsers.mjs');
+const {center, desktopRoad, launch, serve, until, viewport} = await import('../../tools/web/browsers.mjs');
 const browsers = chosen.length ? chosen : ['chromium', 'firefox', 'webkit'];
 const shots = process.env.ZORBEL_WEB_SHOTS;  // where to keep the page's screenshots, if anywhere
 
@@ -132,19 +132,6 @@ function bounds(page, test) {
         }
     }
     return box[2] < 0 ? null : [box[0], box[1], box[2] - box[0] + 1, box[3] - box[1] + 1];
-}
-
-// Polls until `check` answers true; fails naming what it waited for and the last answer.
-async function until(what, check, seconds = 10) {
-    const end = Date.now() + seconds * 1000;
-    for (;;) {
-        const answer = await check();
-        if (answer === true)
-            return;
-        if (Date.now() > end)
-            throw new Error(`waited ${seconds} s for ${what}${typeof answer === 'string' ? ` (${answer})` : ''}`);
-        await new Promise(resolve => setTimeout(resolve, 100));
-    }
 }
 
 // The page once two screenshots in a row are the same, so that a later change is news.
