@@ -8,7 +8,8 @@
 #   <target>_qt_install_args      options of the install step, if any
 #   <target>_qt_before_configure  a step before configuring, if any
 #   <target>_qt_after_install     a step after installing, given the source folder, if any
-# A target may carry patches to Qt's source, in patches/<target>-qt/*.patch (in name order):
+# A target may carry patches to Qt's source, made for one Qt version (its first two numbers,
+# so another Qt builds without them), in patches/<target>-qt/<version>/*.patch (in name order):
 # they are applied to a copy of the source of its own, and a change of them builds again only
 # what they touch.
 # Sourcing this, or asking qt_ready, installs nothing.
@@ -59,9 +60,13 @@ qt_configure_recipe() {
     echo "${QT_SHARED_ARGS[*]} ${args[*]}"
 }
 
+qt_patch_folder() {
+    echo "$ROOT/patches/$1-qt/$(host_qt_version | cut -d. -f1,2)"
+}
+
 qt_patches() {
     local patch
-    for patch in "$ROOT/patches/$1-qt"/*.patch; do
+    for patch in "$(qt_patch_folder "$1")"/*.patch; do
         if [ -f "$patch" ]; then echo "$patch"; fi
     done
 }
@@ -108,7 +113,7 @@ patched_qt_source() {
         host_qt_version >"$copy/.zorbel-version"
         mkdir -p "$applied"
     fi
-    if ! diff -rq "$applied" "$ROOT/patches/$target-qt" >/dev/null 2>&1; then
+    if ! diff -rq "$applied" "$(qt_patch_folder "$target")" >/dev/null 2>&1; then
         for patch in $(find "$applied" -name '*.patch' | sort -r); do
             patch -d "$copy" -p1 -R -s <"$patch"
         done

@@ -24,7 +24,7 @@ if (!fs.existsSync(path.join(webFolder, 'index.html'))) {
 }
 // Only now: the browsers' packages come with the web build's tools (npm ci).
 const {PNG} = await import('pngjs');
-const {desktopRoad, launch, screens, serve} = await import('../../tools/web/browsers.mjs');
+const {desktopRoad, launch, screens, serve, until} = await import('../../tools/web/browsers.mjs');
 const shots = process.env.ZORBEL_WEB_SHOTS;  // where to keep the page's screenshots, if anywhere
 
 // A pixel counts as different when a channel differs by more than this; the tolerances
@@ -145,19 +145,6 @@ function worstControl(page, view, window, picture) {
     return Object.entries(places[window].controls).filter(([, [, , width, height]]) => width && height)
         .map(([name, [x, y, width, height]]) => [name, difference(page, controlRect(view, window, name).map(Math.round), picture, [x - left, y - top, width, height])])
         .reduce((worst, next) => (next[1] > worst[1] ? next : worst), ['', 0]);
-}
-
-// Polls until `check` answers true; fails naming what it waited for and the last answer.
-async function until(what, check, seconds = 10) {
-    const end = Date.now() + seconds * 1000;
-    for (;;) {
-        const answer = await check();
-        if (answer === true)
-            return;
-        if (Date.now() > end)
-            throw new Error(`waited ${seconds} s for ${what}${typeof answer === 'string' ? ` (${answer})` : ''}`);
-        await new Promise(resolve => setTimeout(resolve, 100));
-    }
 }
 
 // Polls the page's windows until `test` holds for them, and returns them.

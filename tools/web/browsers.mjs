@@ -72,6 +72,34 @@ export function desktopRoad(webroad, programFolder, road, folder) {
     return JSON.parse(out);
 }
 
+// Polls until `check` answers true; fails naming what it waited for and the last answer.
+export async function until(what, check, seconds = 10) {
+    const end = Date.now() + seconds * 1000;
+    for (;;) {
+        const answer = await check();
+        if (answer === true)
+            return;
+        if (Date.now() > end)
+            throw new Error(`waited ${seconds} s for ${what}${typeof answer === 'string' ? ` (${answer})` : ''}`);
+        await new Promise(resolve => setTimeout(resolve, 100));
+    }
+}
+
+// What Chromium tells screen readers of the page: every node of its accessibility tree with
+// its role, name, description and states, its text (a label's is in the text nodes below it)
+// and a handle on its element, which a screen reader's activation clicks.
+export async function accessibleNodes(page) {
+    const nodes = [];
+    const visit = node => {
+        const below = (node.children ?? []).map(visit);
+        const entry = {...node, text: node.role === 'StaticText' ? node.name : below.map(child => child.text).join('')};
+        nodes.push(entry);
+        return entry;
+    };
+    visit(await page.accessibility.snapshot({interestingOnly: false}));
+    return nodes;
+}
+
 const types = {
     '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.json': 'application/json',
     '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.svg': 'image/svg+xml', '.ico': 'image/x-icon',

@@ -14,7 +14,8 @@
 //                                                        a printer with this printable area
 //   {"printed": "seite"}                                 the last printed page as seite.png
 // It prints, as JSON, each program window that was visible at some step, with its client
-// area and its named controls as x, y, width, height in screen pixels.
+// area and its named controls as x, y, width, height in screen pixels, and what assistive
+// technology is told of each control it shows: its role and its name.
 
 #include "fakeservices.h"
 #include "forms.h"
@@ -22,6 +23,7 @@
 #include "player.h"
 #include "version.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -29,6 +31,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QPainter>
 #include <QTest>
 
@@ -50,15 +53,21 @@ QRect onScreen(const QWidget *widget)
 // Every visible program window with its named controls, over what earlier steps saw.
 void notePlaces(QJsonObject &windows)
 {
+    const QMetaEnum roles = QMetaEnum::fromType<QAccessible::Role>();
     for (QWidget *top : QApplication::topLevelWidgets()) {
         if (!top->isVisible() || top->objectName().isEmpty())
             continue;
         QJsonObject controls;
-        for (const QWidget *child : top->findChildren<QWidget *>()) {
-            if (!child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_")))
-                controls.insert(child->objectName(), rectJson(onScreen(child)));
+        QJsonObject access;
+        for (QWidget *child : top->findChildren<QWidget *>()) {
+            if (child->objectName().isEmpty() || child->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            controls.insert(child->objectName(), rectJson(onScreen(child)));
+            const QAccessibleInterface *told = QAccessible::queryAccessibleInterface(child);
+            if (child->isVisible() && told)
+                access.insert(child->objectName(), QJsonArray{QLatin1String(roles.valueToKey(told->role())), told->text(QAccessible::Name)});
         }
-        windows.insert(top->objectName(), QJsonObject{{"client", rectJson(onScreen(top))}, {"controls", controls}});
+        windows.insert(top->objectName(), QJsonObject{{"client", rectJson(onScreen(top))}, {"controls", controls}, {"access", access}});
     }
 }
 
