@@ -49,7 +49,10 @@ function pageView() {
                 pointer: element.querySelector('.qt-window-contents').style.cursor,
             };
         });
-    const focus = document.activeElement;
+    // The element that has the keyboard may stand inside the windows' shadow root.
+    let focus = document.activeElement;
+    while (focus?.shadowRoot?.activeElement)
+        focus = focus.shadowRoot.activeElement;
     return {left: view.offsetLeft, top: view.offsetTop, width: view.width, height: view.height, zoom: view.scale,
         ratio: devicePixelRatio, windows, typing: focus?.tagName === 'INPUT' && focus.inputMode !== 'none'};
 }
