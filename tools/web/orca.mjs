@@ -90,7 +90,8 @@ try {
 } finally {
     await browser.close();
     server.close();
-    orca.kill();
+    // Ended as by Ctrl+C, Orca writes out the rest of its log; killed, it would lose the last moment's speech.
+    orca.kill('SIGINT');
     await sleep(2);
     bus.kill();
 }
