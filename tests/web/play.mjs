@@ -373,8 +373,11 @@ async function walk(browser, run) {
             const view = await waitForView(browser, `${step.window} in front`, v => inFront(v, step.window));
             await browser.press(...center(controlRect(view, step.window, step.click ?? step.type)));
             if (step.type) {
-                // A phone opens its keyboard for a text field of the page that has the focus.
-                await waitForView(browser, `a text field of the page to take the keyboard for ${step.type}`, v => v.typing);
+                // A phone opens its keyboard for a text field of the page that has the focus; the
+                // field that stands for the box bears its name, and the one before may still have it.
+                const name = places[step.window].access[step.type][1];
+                await waitForView(browser, `the text field "${name}" of the page to take the keyboard for ${step.type}`,
+                    v => (v.typing && v.typingInto === name) || `the keyboard with "${v.typingInto}"`);
                 await browser.type(step.text);
             }
         }

@@ -26,7 +26,7 @@ export const screens = {
 // Runs in the page: the program's windows as the page shows them, front first, each with its
 // caption, its frame and client area in CSS pixels of the page, whether its title bar is drawn
 // active, which of its title-bar boxes show and the pointer over it; with the page's zoom and
-// its part on the screen, and the element that has the keyboard.
+// its part on the screen, and whether a text field has the keyboard and the name it bears.
 function pageView() {
     const root = document.querySelector('#zorbel-screen #qt-shadow-container')?.shadowRoot;
     const view = window.visualViewport ?? {offsetLeft: 0, offsetTop: 0, width: innerWidth, height: innerHeight, scale: 1};
@@ -54,7 +54,8 @@ function pageView() {
     while (focus?.shadowRoot?.activeElement)
         focus = focus.shadowRoot.activeElement;
     return {left: view.offsetLeft, top: view.offsetTop, width: view.width, height: view.height, zoom: view.scale,
-        ratio: devicePixelRatio, windows, typing: focus?.tagName === 'INPUT' && focus.inputMode !== 'none'};
+        ratio: devicePixelRatio, windows, typing: focus?.tagName === 'INPUT' && focus.inputMode !== 'none',
+        typingInto: focus?.getAttribute('aria-label') ?? ''};
 }
 
 export function center([x, y, width, height]) {
