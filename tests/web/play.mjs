@@ -375,9 +375,10 @@ async function walk(browser, run) {
             if (step.type) {
                 // A phone opens its keyboard for a text field of the page that has the focus; the
                 // field that stands for the box bears its name, and the one before may still have it.
+                // The box is empty, and its field follows it a moment after "Eingaben löschen".
                 const name = places[step.window].access[step.type][1];
-                await waitForView(browser, `the text field "${name}" of the page to take the keyboard for ${step.type}`,
-                    v => (v.typing && v.typingInto === name) || `the keyboard with "${v.typingInto}"`);
+                await waitForView(browser, `the empty text field "${name}" of the page to take the keyboard for ${step.type}`,
+                    v => (v.typing && v.typingInto === name && v.typed === '') || `the keyboard with "${v.typingInto}", holding "${v.typed}"`);
                 await browser.type(step.text);
             }
         }

@@ -26,7 +26,7 @@ export const screens = {
 // Runs in the page: the program's windows as the page shows them, front first, each with its
 // caption, its frame and client area in CSS pixels of the page, whether its title bar is drawn
 // active, which of its title-bar boxes show and the pointer over it; with the page's zoom and
-// its part on the screen, and whether a text field has the keyboard and the name it bears.
+// its part on the screen, and whether a text field has the keyboard, the name it bears and its text.
 function pageView() {
     const root = document.querySelector('#zorbel-screen #qt-shadow-container')?.shadowRoot;
     const view = window.visualViewport ?? {offsetLeft: 0, offsetTop: 0, width: innerWidth, height: innerHeight, scale: 1};
@@ -55,7 +55,7 @@ function pageView() {
         focus = focus.shadowRoot.activeElement;
     return {left: view.offsetLeft, top: view.offsetTop, width: view.width, height: view.height, zoom: view.scale,
         ratio: devicePixelRatio, windows, typing: focus?.tagName === 'INPUT' && focus.inputMode !== 'none',
-        typingInto: focus?.getAttribute('aria-label') ?? ''};
+        typingInto: focus?.getAttribute('aria-label') ?? '', typed: focus?.value ?? ''};
 }
 
 export function center([x, y, width, height]) {
