@@ -77,6 +77,7 @@ leave_root() {
 if [ ! -s "$base" ]; then
     install_missing_packages debootstrap
     echo "Making a Debian $suite minbase base (once): $base"
+    mkdir -p "$cache"
     rm -rf "$cache/debootstrap-$suite"
     debootstrap --variant=minbase "$suite" "$cache/debootstrap-$suite" "$mirror" >"$cache/debootstrap-$suite.log" 2>&1 \
         || { echo "debootstrap failed: see $cache/debootstrap-$suite.log" >&2; exit 1; }

@@ -131,13 +131,30 @@ export async function serve(folder) {
 const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
     '--disable-sync', '--no-first-run', '--disable-extensions', '--lang=de-DE', '--accept-lang=de-DE'];
 
+// A browser that crashes while it starts, before it has shown anything, is started once more
+// with a new profile: Firefox ESR now and then does, as its main thread sets the environment
+// while one of its GLib threads reads it.
+async function startPuppeteer(kind) {
+    for (let attempt = 1; ; ++attempt) {
+        const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'zorbel-profile-'));
+        try {
+            const browser = await puppeteer.launch(kind === 'chromium'
+                ? {browser: 'chrome', executablePath: '/usr/bin/chromium', args: chromiumArgs, userDataDir: profile, headless: true}
+                : {browser: 'firefox', executablePath: '/usr/bin/firefox-esr', userDataDir: profile, headless: true,
+                    // Headless, Firefox offers WebGL, on which the page draws, only when asked to.
+                    extraPrefsFirefox: {'webgl.force-enabled': true, 'intl.locale.requested': 'de-DE', 'intl.accept_languages': 'de-DE'}});
+            return {browser, profile};
+        } catch (error) {
+            fs.rmSync(profile, {recursive: true, force: true});
+            if (attempt === 2)
+                throw new Error(`${kind} did not start twice: ${error.message}`);
+            console.log(`${kind} did not start (${error.message.split('\n')[0]}): starting it once more`);
+        }
+    }
+}
+
 async function puppeteerBrowser(kind, screen) {
-    const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'zorbel-profile-'));
-    const browser = await puppeteer.launch(kind === 'chromium'
-        ? {browser: 'chrome', executablePath: '/usr/bin/chromium', args: chromiumArgs, userDataDir: profile, headless: true}
-        : {browser: 'firefox', executablePath: '/usr/bin/firefox-esr', userDataDir: profile, headless: true,
-            // Headless, Firefox offers WebGL, on which the page draws, only when asked to.
-            extraPrefsFirefox: {'webgl.force-enabled': true, 'intl.locale.requested': 'de-DE', 'intl.accept_languages': 'de-DE'}});
+    const {browser, profile} = await startPuppeteer(kind);
     const page = await browser.newPage();
     const {ratio, touch} = screen;
     let {width, height} = screen;
