@@ -90,20 +90,13 @@ EM_JS(void, showEnded, (), {
     document.documentElement.dataset.zorbel = 'ended';
 });
 
-// Qt types into the page through a hidden field of its own, which it focuses whatever control
-// gets the focus; a phone opens its keyboard for that field unless the field asks for none. So
-// the field asks for a keyboard only while a text box has the focus, and takes the focus anew
-// when it starts to, as a phone opens its keyboard when a field gets the focus.
+// A text box types through the element that stands for it to screen readers; any other control
+// has Qt's hidden field of its own take the page's focus, and a phone opens its keyboard for that
+// field unless the field asks for none. So it asks for a keyboard only while a text box has the focus.
 EM_JS(void, offerKeyboard, (bool typing), {
     const field = [...document.body.children].find((element) => 'data-qinputcontext' in element);
-    const mode = typing ? 'text' : 'none';
-    if (!field || field.inputMode === mode)
-        return;
-    field.inputMode = mode;
-    if (typing && document.activeElement === field) {
-        field.blur();
-        field.focus();
-    }
+    if (field)
+        field.inputMode = typing ? 'text' : 'none';
 });
 
 bool acceptsText(QObject *object)
