@@ -421,9 +421,10 @@ async function checkPrinted(browser, server) {
 async function play(name) {
     const run = {...runs[name], ...screens[runs[name].screen]};
     const server = await serve(path.resolve(webFolder));
-    const browser = await launch(run.browser ?? name, screens[run.screen]);
-    browser.name = name;
+    let browser;
     try {
+        browser = await launch(run.browser ?? name, screens[run.screen]);
+        browser.name = name;
         if (name === 'chromium') {
             await browser.page.evaluateOnNewDocument(catchPrinting);
             browser.page.on('request', request => server.requests.push(request.url()));
@@ -441,7 +442,7 @@ async function play(name) {
         failures.push(error.message);
         console.log(`FAIL ${error.message}`);
     } finally {
-        await browser.close();
+        await browser?.close();
         server.close();
     }
 }
@@ -453,3 +454,5 @@ if (failures.length) {
     console.log(`${failures.length} of ${chosenRuns.length} runs failed`);
     process.exit(1);
 }
+// Whatever a browser may have left running, the test ends here.
+process.exit(0);

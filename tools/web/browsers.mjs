@@ -141,6 +141,9 @@ async function startPuppeteer(kind) {
             const browser = await puppeteer.launch(kind === 'chromium'
                 ? {browser: 'chrome', executablePath: '/usr/bin/chromium', args: chromiumArgs, userDataDir: profile, headless: true}
                 : {browser: 'firefox', executablePath: '/usr/bin/firefox-esr', userDataDir: profile, headless: true,
+                    // A crash ends Firefox, rather than leaving its crash reporter behind, which
+                    // holds Firefox's output open and so keeps node from ever ending.
+                    env: {...process.env, MOZ_CRASHREPORTER_DISABLE: '1'},
                     // Headless, Firefox offers WebGL, on which the page draws, only when asked to.
                     extraPrefsFirefox: {'webgl.force-enabled': true, 'intl.locale.requested': 'de-DE', 'intl.accept_languages': 'de-DE'}});
             return {browser, profile};
